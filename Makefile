@@ -1,0 +1,46 @@
+# Thin wrapper over CMake: `make run`, `make test`, `make bench`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test test-asan bench fuzz install clean
+
+all: build
+
+deps:
+	@tools/ensure-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/zige
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DZIGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+bench: | deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	bench/run.sh build-bench
+
+fuzz: | deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run.sh build-fuzz
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf build build-asan build-bench build-fuzz

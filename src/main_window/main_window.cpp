@@ -1,0 +1,180 @@
+#include "main_window/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QWindow>
+#include <cmath>
+
+#include "grid_sheet/sheet_window.h"
+#include "main_window/character_code.h"
+#include "surface/lists.h"
+#include "surface/numbers.h"
+#include "surface/picture_box.h"
+#include "surface/prompts.h"
+#include "surface/step_failed.h"
+#include "surface/twips.h"
+#include "views/character_views.h"
+
+namespace zige {
+
+MainWindow::MainWindow(std::shared_ptr<Prompts> prompts, FontSource fonts, QWidget* parent)
+    : QWidget(parent), prompts_(std::move(prompts)), fonts_(std::move(fonts)) {
+    setObjectName(QStringLiteral("vorel"));
+    setWindowTitle(QStringLiteral("字格 — 汉字结构练习"));
+    buildControls();
+    setFixedSize(int(std::lround(pixelsFromTwips(10635))), int(std::lround(pixelsFromTwips(7920))));
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() {
+    if (sheetWindow_) delete sheetWindow_.data();
+}
+
+void MainWindow::connectHandlers() {
+    connect(Combo1, &QComboBox::activated, this, &MainWindow::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &MainWindow::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &MainWindow::Combo3_Click);
+    connect(Combo9, &QComboBox::activated, this, &MainWindow::Combo9_Click);
+    // The character size, the grid box and the overlay switch only redraw.
+    for (QComboBox* list : {Combo4, Combo5, Combo6, Combo7, Combo8})
+        connect(list, &QComboBox::activated, this, &MainWindow::redrawIgnoringFailure);
+    connect(Check1, &QCheckBox::clicked, this, &MainWindow::redrawIgnoringFailure);
+    connect(Text2, &QLineEdit::textEdited, this, &MainWindow::Text2_Change);
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+}
+
+void MainWindow::Form_Load() {
+    // Centre on the whole screen, in single precision as the window's own sizes are.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize outer = frameGeometry().size();
+        const QRect whole = screen->geometry();
+        move(whole.x() + int((float(whole.width()) - float(outer.width())) / 2.0f),
+             whole.y() + int((float(whole.height()) - float(outer.height())) / 2.0f));
+    }
+    fillFontList(*Combo1, fonts_());
+    // From here on a failing step is skipped and start-up goes on.
+    skipOnFailure([&] { addNumbers(*Combo4, 10, 200); setListText(*Combo4, QStringLiteral("120")); });
+    skipOnFailure([&] { addNumbers(*Combo2, 16, 87); setListText(*Combo2, QStringLiteral("16")); });
+    skipOnFailure([&] { addNumbers(*Combo3, 1, 94); setListText(*Combo3, QStringLiteral("1")); });
+    skipOnFailure([&] {
+        CurrentChar = CharFromZonePosition(toInt32(Combo2->currentText()), toInt32(Combo3->currentText()));
+        Text2->setText(CurrentChar);
+    });
+    skipOnFailure([&] { addNumbers(*Combo5, 0, 500, 10); setListIndex(*Combo5, 1); });
+    skipOnFailure([&] { addNumbers(*Combo6, 0, 600, 10); setListIndex(*Combo6, 1); });
+    // The grid box may span the whole view, in steps of ten twips.
+    const auto tens = [](double twips) { return int(std::floor(float(twips) / 10.0f)); };
+    skipOnFailure([&] { addNumbers(*Combo7, 0, 10 * tens(Picture1->widthTwips()), 10); setListIndex(*Combo7, 240); });
+    skipOnFailure([&] { addNumbers(*Combo8, 0, 10 * tens(Picture1->heightTwips()), 10); setListIndex(*Combo8, 240); });
+    skipOnFailure([&] { addNumbers(*Combo9, 10, 200); setListText(*Combo9, QStringLiteral("16")); });
+    skipOnFailure([&] { RefreshViews(); });
+    loadLibrary();
+    formatLibrary(true, true);
+}
+
+void MainWindow::RefreshViews() {
+    zige::RefreshViews({Picture1, Picture2, Picture3, Picture4},
+                       {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
+                        Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
+                        Check1->checkState() != Qt::Unchecked});
+}
+
+void MainWindow::redrawIgnoringFailure() {
+    skipOnFailure([&] { RefreshViews(); });
+}
+
+void MainWindow::Combo2_Click() {
+    endOnFailure([&] {
+        CurrentChar = CharFromZonePosition(toInt32(Combo2->currentText()), toInt32(Combo3->currentText()));
+        Text2->setText(CurrentChar);
+        RefreshViews();
+    });
+}
+
+void MainWindow::Combo3_Click() { Combo2_Click(); }
+
+void MainWindow::Text2_Change() {
+    endOnFailure([&] {
+        const QString typed = Text2->text();
+        const QString first = firstCharacter(typed);
+        if (first.size() != typed.size()) Text2->setText(first);
+        CurrentChar = first;
+        if (CurrentChar.isEmpty()) return;
+        // Only a two-byte code page 936 character goes on to choose a code.
+        const std::optional<ZonePosition> code = ZonePositionFromChar(CurrentChar);
+        if (!code) return;
+        setListText(*Combo2, QString::number(code->zone));
+        setListText(*Combo3, QString::number(code->position));
+        RefreshViews();
+    });
+}
+
+void MainWindow::Form_Activate() { Combo3->setFocus(); }
+
+// Activation counts when the window first appears and when the user comes back to it from
+// another window of this program, not from another application or one of its own dialogs.
+void MainWindow::onFocusWindowChanged(QWindow* now) {
+    QWindow* const previous = lastFocusWindow_;
+    lastFocusWindow_ = now;
+    if (!now || now != windowHandle()) return;
+    bool fromOwnWindow = false;
+    if (previous)
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == previous && !qobject_cast<QDialog*>(top)) fromOwnWindow = true;
+    if (!activatedOnce_ || fromOwnWindow) {
+        activatedOnce_ = true;
+        Form_Activate();
+    }
+}
+
+void MainWindow::Command4_Click() {
+    const Prompts::Answer answer = prompts_->message(this, QStringLiteral("是否退出程序?"), QStringLiteral("提示"),
+                                                     Prompts::Buttons::YesNo, Prompts::Icon::Question);
+    if (answer == Prompts::Answer::No) return;
+    close();
+}
+
+SheetWindow* MainWindow::sheetWindow() const { return sheetWindow_.data(); }
+
+void MainWindow::Command7_Click() {
+    if (!sheetWindow_) {
+        sheetWindow_ = new SheetWindow(prompts_);
+        sheetWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        sheetWindow_->Form_Load();
+    }
+    sheetWindow_->show();
+    sheetWindow_->raise();
+    sheetWindow_->activateWindow();
+}
+
+// Closing cannot be refused: the sheet window goes too and the program ends.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    if (sheetWindow_) sheetWindow_->close();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1->viewport() && event->type() == QEvent::MouseButtonRelease) Text1_Click();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zige

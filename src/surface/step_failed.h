@@ -1,0 +1,36 @@
+#pragma once
+
+#include <stdexcept>
+#include <utility>
+
+namespace zige {
+
+// A step that fails: a text that is no number, an integer overflow, a size the platform
+// refuses. Handlers decide whether to end at the first one or to skip the statement; it must
+// never cross the Qt event loop.
+class StepFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs one statement and swallows its failure: the "skip the failing statement" policy.
+template <typename Statement>
+void skipOnFailure(Statement&& statement) {
+    try {
+        std::forward<Statement>(statement)();
+    } catch (const StepFailed&) {
+    }
+}
+
+// Runs a handler body that ends at its first failure; returns false when it ended early.
+template <typename Body>
+bool endOnFailure(Body&& body) {
+    try {
+        std::forward<Body>(body)();
+        return true;
+    } catch (const StepFailed&) {
+        return false;
+    }
+}
+
+}  // namespace zige

@@ -1,0 +1,79 @@
+#include "views/character_views.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "surface/numbers.h"
+#include "surface/picture_box.h"
+#include "views/grid_styles.h"
+
+namespace zige {
+
+namespace {
+
+constexpr ColorValue kGridRed = rgb(255, 0, 0);
+constexpr ColorValue kBandBlue = rgb(192, 192, 255);
+constexpr double kPrintPosition = 10;  // twips, both ways: the grid box's default corner
+
+// The grid box in twips, read from the list texts on first use.
+class ViewGridBox {
+public:
+    explicit ViewGridBox(const ViewInputs& in) : in_(in) {}
+
+    double x(Frac f) { return coordinate(f, &ViewGridBox::left, &ViewGridBox::width); }
+    double y(Frac f) { return coordinate(f, &ViewGridBox::top, &ViewGridBox::height); }
+
+private:
+    // The near edge needs only the margin; the far edge is an overflow-checked integer sum.
+    double coordinate(Frac f, std::int32_t (ViewGridBox::*margin)(), std::int32_t (ViewGridBox::*size)()) {
+        if (f == Frac::Zero) return (this->*margin)();
+        if (f == Frac::One) return checkedAdd((this->*margin)(), (this->*size)());
+        return (this->*margin)() + along((this->*size)(), f);
+    }
+
+    std::int32_t left() { return value(left_, in_.leftText); }
+    std::int32_t top() { return value(top_, in_.topText); }
+    std::int32_t width() { return value(width_, in_.widthText); }
+    std::int32_t height() { return value(height_, in_.heightText); }
+
+    static std::int32_t value(std::optional<std::int32_t>& cached, const QString& text) {
+        if (!cached) cached = toInt32(text);
+        return *cached;
+    }
+
+    const ViewInputs& in_;
+    std::optional<std::int32_t> left_, top_, width_, height_;
+};
+
+void printCharacter(PictureBox& view, const ViewInputs& in) {
+    view.ForeColor = kSystemButtonText;
+    view.FontSize = toSingle(in.sizeText);
+    view.FontName = in.fontName;
+    view.FontBold = false;
+    view.CurrentX = kPrintPosition;
+    view.CurrentY = kPrintPosition;
+    view.Print(in.character);
+    view.Refresh();
+}
+
+}  // namespace
+
+void RefreshViews(const std::array<PictureBox*, 4>& views, const ViewInputs& inputs) {
+    ViewGridBox box(inputs);
+    const GridStyle* const styles[] = {&kRiceGrid, &kNineSquareGrid, &kEightTrigramGrid};
+    for (int i = 0; i < 3; ++i) {
+        PictureBox& view = *views[i];
+        view.Cls();
+        view.DrawStyle = PictureBox::Solid;
+        view.ForeColor = kGridRed;
+        drawGrid(view, box, *styles[i]);
+        printCharacter(view, inputs);
+    }
+
+    PictureBox& quick = *views[3];
+    if (!inputs.overlay) quick.Cls();
+    drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, PictureBox::DashDot});
+    printCharacter(quick, inputs);
+}
+
+}  // namespace zige

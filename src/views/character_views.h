@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace zige {
+
+class PictureBox;
+
+// What the four views show, as the main window holds it: the texts of its lists, unconverted.
+// Each value is converted when a drawing step first needs it, so a bad value stops the redraw
+// exactly at the first step that uses it.
+struct ViewInputs {
+    QString character;
+    QString fontName;
+    QString sizeText;
+    QString leftText;
+    QString topText;
+    QString widthText;
+    QString heightText;
+    bool overlay = false;
+};
+
+// Redraws the rice, nine-square, eight-trigram and quick-grid views, in that order, each under
+// the current character. Throws StepFailed at the first bad value; views already finished keep
+// their new drawing, later ones their previous image.
+void RefreshViews(const std::array<PictureBox*, 4>& views, const ViewInputs& inputs);
+
+}  // namespace zige

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages zige needs to build, test and run, when any is missing.
+# As root it runs apt-get itself; otherwise it prints the one line to run and fails.
+set -eu
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
+  xvfb xauth xdotool imagemagick python3-pil x11-utils
+  desktop-file-utils appstream
+  libbenchmark-dev clang
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "zige needs these Debian packages; please run:" >&2
+  echo "  sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
