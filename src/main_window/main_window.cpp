@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QWindow>
 #include <cmath>
@@ -87,6 +88,9 @@ void MainWindow::Form_Load() {
     skipOnFailure([&] { RefreshViews(); });
     loadLibrary();
     formatLibrary(true, true);
+    QTextCursor start = RichTextBox1->textCursor();
+    start.setPosition(0);
+    RichTextBox1->setTextCursor(start);
 }
 
 void MainWindow::RefreshViews() {

@@ -9,14 +9,14 @@ namespace {
 const char* const kCodePage936 = "GBK";
 }
 
+// Fresh converters each time: an ICU-backed converter keeps its error flag across resetState().
 QString fromCp936(const QByteArray& bytes) {
-    static QStringDecoder decoder(kCodePage936, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(kCodePage936, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
 std::optional<QByteArray> toCp936(const QString& text) {
-    static QStringEncoder encoder(kCodePage936, QStringConverter::Flag::Stateless);
-    encoder.resetState();
+    QStringEncoder encoder(kCodePage936, QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) return std::nullopt;
     return bytes;
