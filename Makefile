@@ -3,37 +3,35 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan bench fuzz install clean
+.PHONY: all build run test test-asan bench fuzz install clean
 
 all: build
 
-deps:
-	@tools/ensure-deps.sh
-
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
-
-configure: $(BUILD)/build.ninja
-
-build: configure
+build:
+	@tools/ensure-deps.sh run
+	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	$(BUILD)/zige
 
-test: build
+test:
+	@tools/ensure-deps.sh test
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DZIGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DZIGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
-bench: | deps
+bench:
+	@tools/ensure-deps.sh bench
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	bench/run.sh build-bench
 
-fuzz: | deps
+fuzz:
+	@tools/ensure-deps.sh fuzz
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages zige needs to build, test and run, when any is missing.
+# Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz`.
 # As root it runs apt-get itself; otherwise it prints the one line to run and fails.
 set -eu
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei
-  xvfb xauth xdotool imagemagick python3-pil x11-utils
-  desktop-file-utils appstream
-  libbenchmark-dev clang
-)
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+       fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei)
+case "${1:-run}" in
+  run) packages=("${build[@]}") ;;
+  test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth xdotool imagemagick python3-pil x11-utils
+                  desktop-file-utils appstream) ;;
+  bench) packages=("${build[@]}" libbenchmark-dev valgrind) ;;
+  fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
+  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "main_window/character_code.h"
+#include "main_window/info_lines.h"
 #include "surface/lists.h"
 #include "surface/numbers.h"
 #include "surface/picture_box.h"
@@ -94,10 +96,17 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::RefreshViews() {
+    updateInfoLines();
     zige::RefreshViews({Picture1, Picture2, Picture3, Picture4},
                        {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
                         Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
                         Check1->checkState() != Qt::Unchecked});
+}
+
+// Before the redraw, so the lines describe the character even when a bad value stops it.
+void MainWindow::updateInfoLines() {
+    Label11->setText(characterInfo(CurrentChar, Combo7->currentText(), Combo8->currentText()));
+    Label12->setText(zige::fontInfo(Combo1->currentText(), Combo4->currentText(), CurrentChar));
 }
 
 void MainWindow::redrawIgnoringFailure() {
@@ -120,6 +129,7 @@ void MainWindow::Text2_Change() {
         const QString first = firstCharacter(typed);
         if (first.size() != typed.size()) Text2->setText(first);
         CurrentChar = first;
+        updateInfoLines();
         if (CurrentChar.isEmpty()) return;
         // Only a two-byte code page 936 character goes on to choose a code.
         const std::optional<ZonePosition> code = ZonePositionFromChar(CurrentChar);

@@ -75,6 +75,7 @@ private:
     void buildControls();
     void connectHandlers();
     void redrawIgnoringFailure();
+    void updateInfoLines();
     void loadLibrary();
     void formatLibrary(bool setSize, bool setFont);
     void onFocusWindowChanged(QWindow* now);
