@@ -77,7 +77,10 @@ PictureBox::StrokeGrid PictureBox::strokeGrid() const {
 }
 
 void PictureBox::applyPen(ColorValue color, int deviceWidth) {
-    painter().setPen(QPen(resolveColor(color), deviceWidth, penStyle(DrawStyle), Qt::FlatCap, Qt::MiterJoin));
+    QPainter& p = painter();
+    const QPen pen(resolveColor(color), deviceWidth, penStyle(DrawStyle), Qt::FlatCap, Qt::MiterJoin);
+    // Setting a pen resets the painter's stroke state; most lines reuse the previous one.
+    if (p.pen() != pen) p.setPen(pen);
 }
 
 void PictureBox::strokeLine(float x1, float y1, float x2, float y2, ColorValue color) {

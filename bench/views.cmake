@@ -1,0 +1,1 @@
+zige_add_bench(views_bench views_bench.cpp)
