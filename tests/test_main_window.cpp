@@ -108,17 +108,55 @@ private slots:
         QCOMPARE(list("Combo1")->count(), fonts.size());
     }
 
-    void libraryViewWithoutTheFile() {
-        // The test program's folder has no hz.txt: the view keeps its message, formatted whole.
+    void libraryView_data() {
+        QTest::addColumn<QString>("beside");  // what stands at hz.txt beside the program
+        QTest::addColumn<QString>("text");    // what the view then begins with
+        QTest::newRow("nothing") << "" << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("a folder") << "folder" << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("the library") << "library" << "一级汉字";
+    }
+    void libraryView() {
+        QFETCH(QString, beside);
+        QFETCH(QString, text);
+        const QString path = MainWindow::libraryPath();
+        QVERIFY(QFileInfo(path).dir() == QDir(QCoreApplication::applicationDirPath()));
+        QDir().rmdir(path);
+        QFile::remove(path);
+        if (beside == "folder") QVERIFY(QDir().mkdir(path));
+        if (beside == "library") QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
         start([] { return QStringList{QStringLiteral("宋体"), QStringLiteral("Arial")}; });
+        QDir().rmdir(path);
+        QFile::remove(path);
+
         QTextDocument* document = control<QTextEdit>("RichTextBox1")->document();
-        QCOMPARE(document->toPlainText(), QStringLiteral("未正常加载汉字库文件\"hz.txt\""));
+        QVERIFY2(document->toPlainText().startsWith(text), qPrintable(document->toPlainText().left(40)));
+        if (beside == "library") QVERIFY(document->toPlainText().contains("啊") && document->toPlainText().contains("齄"));
+        // The whole text takes the library size and the chosen font; the caret stands at 0.
+        int characters = 0;
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 QCOMPARE(it.fragment().charFormat().fontPointSize(), 16.0);
                 QCOMPARE(it.fragment().charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("宋体")});
+                characters += it.fragment().length();
             }
+        QVERIFY(characters >= 18);
         QCOMPARE(control<QTextEdit>("RichTextBox1")->textCursor().position(), 0);
+    }
+
+    void libraryFollowsSizeAndFontKeepingTheCaret() {
+        QTextEdit* library = control<QTextEdit>("RichTextBox1");
+        QTextCursor caret = library->textCursor();
+        caret.setPosition(7);
+        library->setTextCursor(caret);
+        pick("Combo9", "20");
+        pick("Combo1", "DejaVu Sans");
+        QCOMPARE(library->textCursor().position(), 7);
+        QTextCursor all(library->document());
+        for (int i = 1; i <= library->document()->characterCount() - 1; ++i) {
+            all.setPosition(i);
+            QCOMPARE(all.charFormat().fontPointSize(), 20.0);
+            QCOMPARE(all.charFormat().fontFamilies().toStringList(), QStringList{"DejaVu Sans"});
+        }
     }
 
     void layout() {
