@@ -1,0 +1,1 @@
+zige_add_bench(sheet_bench sheet_bench.cpp)

@@ -1,0 +1,105 @@
+// The grid sheet, offscreen: DrawSheet for the default sheet and for 50 x 50 cells of 12 units,
+// each next to its floor, a bare QPainter loop drawing the same figures into an image of the
+// same size; and saving the default sheet as BMP.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+#include "grid_sheet/sheet_window.h"
+#include "surface/colors.h"
+#include "surface/picture_box.h"
+#include "surface/prompts.h"
+
+namespace {
+
+class SaveTo : public zige::Prompts {
+public:
+    explicit SaveTo(QString file) : file_(std::move(file)) {}
+    Answer message(QWidget*, const QString&, const QString&, Buttons, Icon) override { return Answer::Yes; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return file_; }
+
+private:
+    QString file_;
+};
+
+struct Sheet {
+    int columns, rows;
+};
+
+std::unique_ptr<zige::SheetWindow> loadedWindow(Sheet sheet, std::shared_ptr<zige::Prompts> prompts) {
+    auto window = std::make_unique<zige::SheetWindow>(std::move(prompts));
+    window->Form_Load();
+    window->findChild<QComboBox*>(QStringLiteral("Combo5"))->setEditText(QString::number(sheet.columns));
+    window->findChild<QComboBox*>(QStringLiteral("Combo6"))->setEditText(QString::number(sheet.rows));
+    window->DrawSheet();
+    return window;
+}
+
+void drawSheet(benchmark::State& state, Sheet sheet) {
+    const auto window = loadedWindow(sheet, std::make_shared<SaveTo>(QString()));
+    for (auto _ : state) window->DrawSheet();
+}
+
+// The same figures straight into a QImage: fill, then per cell the filled band and its dotted
+// outline, six solid lines, eight dotted ones; end points rounded to pixels as the canvas does.
+void floorLoop(benchmark::State& state, Sheet sheet) {
+    const double u = 11907.0 / 216;
+    const auto px = [](double twips) { return double(std::lround(twips / 15)); };
+    const int width = int(std::lround((sheet.columns * 13 + 34) * u / 15));
+    const int height = int(std::lround((sheet.rows * 13 + 32) * u / 15));
+    QImage image(width, height, QImage::Format_RGB32);
+    const QColor ink(0, 0, 128), band(255, 255, 192);
+    const QPen solid(ink, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    const QPen dotted(ink, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        for (int i = 0; i < sheet.columns; ++i)
+            for (int j = 0; j < sheet.rows; ++j) {
+                const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
+                const auto X = [&](double f) { return px(x + f * s); };
+                const auto Y = [&](double f) { return px(y + f * s); };
+                p.setPen(dotted);
+                p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)), band);
+                p.drawRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3), Y(1))));
+                p.setPen(solid);
+                const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
+                for (const auto& l : heavy) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+                p.setPen(dotted);
+                const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1}, {0, 1. / 3, 1, 1. / 3},
+                                            {0, 2. / 3, 1, 2. / 3}, {0, .3, .3, 0},         {.7, 0, 1, .3},
+                                            {0, .75, .25, 1},       {.75, 1, 1, .75}};
+                for (const auto& l : light) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+            }
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+void saveDefault(benchmark::State& state) {
+    QTemporaryDir folder;
+    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(folder.filePath(QStringLiteral("sheet.bmp"))));
+    for (auto _ : state) window->Command1_Click();
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(drawSheet, default_14x21, Sheet{14, 21})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(floorLoop, default_14x21, Sheet{14, 21})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawSheet, cells_50x50, Sheet{50, 50})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(floorLoop, cells_50x50, Sheet{50, 50})->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDefault)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,102 @@
+// Saving the sheet: Command1_Click and the BMP writer behind it.
+#include "grid_sheet/sheet_saving.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QScopeGuard>
+#include <optional>
+
+#include "grid_sheet/sheet_window.h"
+#include "surface/picture_box.h"
+#include "surface/prompts.h"
+#include "surface/step_failed.h"
+
+namespace zige {
+
+namespace {
+
+// Writes every byte or says why not. A write may stop short without an error (a file size
+// limit, a full disk); writing the rest then fails and names the reason.
+QString writeAll(QFileDevice& file, const QByteArray& bytes) {
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return file.errorString();
+        done += written;
+    }
+    return file.flush() ? QString() : file.errorString();
+}
+
+}  // namespace
+
+QString writeBmpFile(const QImage& image, const QString& path) {
+    // Encoded in memory first, so what can fail below is the file alone.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image)) return writer.errorString();
+
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        // A device or a pipe: renaming a finished file over it would replace the node itself
+        // (we may run as root), so it is written in place; there is no old content to keep.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly)) return device.errorString();
+        return writeAll(device, bytes);
+    }
+    // The new picture goes to a temporary file that replaces the old one only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (const QString failure = writeAll(file, bytes); !failure.isEmpty()) {
+        // Every failure must cancel, or a later commit could still replace the old file.
+        file.cancelWriting();
+        return failure;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
+QImage SheetWindow::sheetImageAt96Dpi() {
+    QImage image = Picture2->Image();
+    // On a high-density screen the canvas holds more pixels than the sheet has; it is scaled
+    // back to its 96 dpi size without smoothing, so lines keep their pure colours.
+    if (image.devicePixelRatio() != 1.0) {
+        image = image.scaled(Picture2->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        image.setDevicePixelRatio(1.0);
+    }
+    // 3780 pixels per metre is 96 dpi, so the default sheet prints exactly A4 wide.
+    if (image.dotsPerMeterX() != 3780) image.setDotsPerMeterX(3780);
+    if (image.dotsPerMeterY() != 3780) image.setDotsPerMeterY(3780);
+    return image;
+}
+
+void SheetWindow::Command1_Click() {
+    // Whatever happens, the current folder ends at the program's folder; the dialog may have
+    // moved it.
+    const auto home = qScopeGuard([] { QDir::setCurrent(QCoreApplication::applicationDirPath()); });
+    try {
+        const std::optional<QString> chosen =
+            prompts_->saveFileName(this, QStringLiteral("BMP Files(*.BMP)|*.bmp"), CommonDialog1);
+        if (!chosen) return;
+        CommonDialog1 = *chosen;
+        // Every existing file is asked about, hidden ones too; a folder is no file to replace.
+        const QFileInfo target(CommonDialog1);
+        if (target.exists() && target.isFile() &&
+            prompts_->message(this, QStringLiteral("文件已经存在，是否覆盖？"), QStringLiteral("提示"),
+                              Prompts::Buttons::YesNo, Prompts::Icon::None) == Prompts::Answer::No)
+            return;
+        const QString failure = writeBmpFile(sheetImageAt96Dpi(), CommonDialog1);
+        // A user who asked to save must be able to tell a failure from success.
+        if (!failure.isEmpty())
+            prompts_->message(this,
+                              QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(CommonDialog1), failure),
+                              QStringLiteral("提示"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    } catch (const StepFailed&) {
+    }
+}
+
+}  // namespace zige

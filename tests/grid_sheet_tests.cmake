@@ -1,0 +1,2 @@
+zige_add_test(test_grid_sheet test_grid_sheet.cpp)
+zige_add_test(test_grid_sheet_hidpi test_grid_sheet_hidpi.cpp)
