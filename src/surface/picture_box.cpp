@@ -39,6 +39,7 @@ QPainter& PictureBox::painter() {
         const qreal dpr = image_.devicePixelRatio();
         painter_.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
         painter_.setRenderHint(QPainter::Antialiasing, false);
+        penKey_.reset();
     }
     return painter_;
 }
@@ -78,9 +79,11 @@ PictureBox::StrokeGrid PictureBox::strokeGrid() const {
 
 void PictureBox::applyPen(ColorValue color, int deviceWidth) {
     QPainter& p = painter();
-    const QPen pen(resolveColor(color), deviceWidth, penStyle(DrawStyle), Qt::FlatCap, Qt::MiterJoin);
-    // Setting a pen resets the painter's stroke state; most lines reuse the previous one.
-    if (p.pen() != pen) p.setPen(pen);
+    // Most lines reuse the previous pen; making and setting a new one costs more than the line.
+    const PenKey key{color, deviceWidth, DrawStyle};
+    if (penKey_ == key) return;
+    penKey_ = key;
+    p.setPen(QPen(resolveColor(color), deviceWidth, penStyle(DrawStyle), Qt::FlatCap, Qt::MiterJoin));
 }
 
 void PictureBox::strokeLine(float x1, float y1, float x2, float y2, ColorValue color) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "surface/colors.h"
 
@@ -66,8 +67,16 @@ private:
     StrokeGrid strokeGrid() const;
     void applyPen(ColorValue color, int deviceWidth);
 
+    struct PenKey {
+        ColorValue color;
+        int deviceWidth;
+        int style;
+        bool operator==(const PenKey&) const = default;
+    };
+
     QImage image_;
     QPainter painter_;
+    std::optional<PenKey> penKey_;  // the pen the painter holds
 };
 
 }  // namespace zige
