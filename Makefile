@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench fuzz install clean
+.PHONY: all build run test test-asan bench fuzz install screenshots clean
 
 all: build
 
@@ -35,6 +35,10 @@ fuzz:
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz
+
+# The README's pictures, taken by the end-to-end suite in a real X server.
+screenshots: build
+	/usr/bin/python3 tests/e2e/e2e.py $(BUILD) --screenshots docs
 
 PREFIX ?= /usr/local
 install: build
