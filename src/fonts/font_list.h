@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+class QAbstractButton;
 class QComboBox;
 
 namespace zige {
@@ -22,5 +23,21 @@ void selectPreferredFont(QComboBox& list);
 
 // The start-up fill: every installed font, untested, then the preferred-font step.
 void fillFontList(QComboBox& list, const QStringList& fonts);
+
+// The filter's test for a font meant for Chinese text: with its spaces trimmed, the name begins
+// neither with "@" (the vertical-writing variants) nor with one of the 26 ASCII letters in either
+// case. Anything else passes, an empty name included.
+bool isChineseFontName(const QString& name);
+
+enum class FontFilter { All, ChineseOnly };
+
+// Refills `list` from `fonts` one name at a time while `button` is disabled and shows the running
+// index, yielding to the event queue after each name so the window stays usable; then the
+// preferred-font step, and `button` gets `caption` back and is enabled. After each yield
+// `abandoned` is asked whether the window went away; if so the rebuild stops at once without
+// touching `list` or `button` again and returns false.
+bool rebuildFontList(QComboBox& list, QAbstractButton& button, const QString& caption,
+                     const QStringList& fonts, FontFilter filter,
+                     const std::function<bool()>& abandoned);
 
 }  // namespace zige

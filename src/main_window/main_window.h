@@ -67,6 +67,9 @@ public:
     // The grid sheet window while it is open.
     SheetWindow* sheetWindow() const;
 
+    // The listing box's text as the listing writes it: its lines joined by CR LF.
+    QString listingText() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +82,11 @@ private:
     void loadLibrary();
     void formatLibrary(bool setSize, bool setFont);
     void onFocusWindowChanged(QWindow* now);
+    // The character of the zone and position lists' numbers; throws StepFailed.
+    QString listsCharacter() const;
+    // CurrentChar from the lists, into the input box, then the redraw; throws StepFailed.
+    void showListsCharacter();
+    void rebuildFonts(QPushButton& button, const QString& caption, FontFilter filter);
 
     std::shared_ptr<Prompts> prompts_;
     FontSource fonts_;

@@ -1,0 +1,1 @@
+zige_add_bench(listing_bench listing_bench.cpp)

@@ -1,0 +1,92 @@
+// The character listing: every code of zones 16 to 87 into Text1, one per line, while the views
+// follow; a click on Text1 stops it.
+#include "main_window/listing.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "main_window/character_code.h"
+#include "main_window/main_window.h"
+#include "surface/prompts.h"
+#include "surface/step_failed.h"
+
+namespace zige {
+
+void appendListingLine(QPlainTextEdit& box, const QString& line, LineBreak lineBreak) {
+    // appendPlainText breaks the line unless the box is empty, and only the new line and the
+    // scrolled strip get repainted; rebuilding the text would repaint and relayout it all.
+    if (lineBreak == LineBreak::Always && box.document()->isEmpty()) {
+        QTextCursor end(box.document());
+        end.insertBlock();
+        end.insertText(line);
+        return;
+    }
+    box.appendPlainText(line);
+}
+
+// What changed is already marked for repainting; the next yield paints it.
+void showListingEnd(QPlainTextEdit& box) {
+    box.moveCursor(QTextCursor::End);
+    box.ensureCursorVisible();
+}
+
+QString listingText(const QPlainTextEdit& box) {
+    QString text;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        if (block != box.document()->begin()) text += QStringLiteral("\r\n");
+        text += block.text();
+    }
+    return text;
+}
+
+QString MainWindow::listingText() const { return zige::listingText(*Text1); }
+
+void MainWindow::Text1_Click() { StopListing = true; }
+
+void MainWindow::Command1_Click() {
+    // Every yield may run any handler, close this window or destroy it; after each one the
+    // listing only goes on while the window is still open.
+    const QPointer<MainWindow> self(this);
+    const auto gone = [&] { return !self || closing_; };
+
+    // The hint may outlive the window, so it holds its own reference to the prompts.
+    const std::shared_ptr<Prompts> prompts = prompts_;
+    prompts->message(this, QStringLiteral("点击按钮下方的文字显示框停止！"), QStringLiteral("提示"),
+                     Prompts::Buttons::Ok, Prompts::Icon::Information);
+    if (gone()) return;
+    Command1->setEnabled(false);
+    const QString caption = Command1->text();
+    qint32 counter = 0;
+    Text1->clear();
+    StopListing = false;
+
+    for (int zone = 16; zone <= 87 && !StopListing; ++zone) {
+        for (int position = 1; position <= 94; ++position) {
+            if (StopListing) break;
+            if (!endOnFailure([&] { CurrentChar = CharFromZonePosition(zone, position); }))
+                CurrentChar.clear();
+            appendListingLine(*Text1, CurrentChar);
+            showListingEnd(*Text1);
+            ++counter;
+            Command1->setText(QString::number(counter));
+            QCoreApplication::processEvents();
+            if (gone()) return;
+            skipOnFailure([&] { RefreshViews(); });
+        }
+    }
+
+    appendListingLine(*Text1, QStringLiteral("End"), LineBreak::Always);
+    showListingEnd(*Text1);
+    // Back to the character the lists select, as the user may have left them meanwhile.
+    skipOnFailure([&] { CurrentChar = listsCharacter(); });
+    skipOnFailure([&] { RefreshViews(); });
+    Command1->setText(caption);
+    Command1->setEnabled(true);
+}
+
+}  // namespace zige
