@@ -85,6 +85,9 @@ private slots:
         QCOMPARE(window->CurrentChar, QStringLiteral("啊"));
         QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("啊"));
         QVERIFY(!control<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(control<QLabel>("Label11")->text(), QStringLiteral("啊 区位 1601 · GB B0A1 · U+554A · 字格 42.3 × 42.3 mm"));
+        QVERIFY(control<QLabel>("Label12")->text().startsWith(QStringLiteral("未选择字体，用「")));
+        QVERIFY(!control<QLabel>("Label11")->toolTip().isEmpty() && !control<QLabel>("Label12")->toolTip().isEmpty());
         // Neither preferred font is installed here: no selection, and the views still show 啊.
         QCOMPARE(list("Combo1")->count(), 2);
         QCOMPARE(list("Combo1")->currentIndex(), -1);
@@ -247,6 +250,7 @@ private slots:
         QCOMPARE(list("Combo2")->currentText(), zone);
         QCOMPARE(list("Combo3")->currentText(), position);
         QCOMPARE(view("Picture1") != drawn, redrawn);
+        QVERIFY(control<QLabel>("Label11")->text().startsWith(box + " "));  // the lines follow typing
     }
 
     void deletingAndPasting() {

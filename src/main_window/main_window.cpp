@@ -21,7 +21,6 @@
 #include "main_window/character_code.h"
 #include "main_window/info_lines.h"
 #include "surface/lists.h"
-#include "surface/numbers.h"
 #include "surface/picture_box.h"
 #include "surface/prompts.h"
 #include "surface/step_failed.h"
@@ -77,7 +76,7 @@ void MainWindow::Form_Load() {
     skipOnFailure([&] { addNumbers(*Combo2, 16, 87); setListText(*Combo2, QStringLiteral("16")); });
     skipOnFailure([&] { addNumbers(*Combo3, 1, 94); setListText(*Combo3, QStringLiteral("1")); });
     skipOnFailure([&] {
-        CurrentChar = CharFromZonePosition(toInt32(Combo2->currentText()), toInt32(Combo3->currentText()));
+        CurrentChar = listsCharacter();
         Text2->setText(CurrentChar);
     });
     skipOnFailure([&] { addNumbers(*Combo5, 0, 500, 10); setListIndex(*Combo5, 1); });
@@ -114,11 +113,7 @@ void MainWindow::redrawIgnoringFailure() {
 }
 
 void MainWindow::Combo2_Click() {
-    endOnFailure([&] {
-        CurrentChar = CharFromZonePosition(toInt32(Combo2->currentText()), toInt32(Combo3->currentText()));
-        Text2->setText(CurrentChar);
-        RefreshViews();
-    });
+    endOnFailure([&] { showListsCharacter(); });
 }
 
 void MainWindow::Combo3_Click() { Combo2_Click(); }

@@ -131,7 +131,9 @@ void MainWindow::buildControls() {
     Picture4 = view(this, "Picture4", QStringLiteral("速成宝格"), 7800, 4560);
 
     Label11 = label(this, "Label11", QString(), 0, 7440, 10530, 180);
+    Label11->setToolTip(QStringLiteral("当前汉字的区位码、GB2312 编码、Unicode 码位，以及字格的实际大小"));
     Label12 = label(this, "Label12", QString(), 0, 7680, 10530, 180);
+    Label12->setToolTip(QStringLiteral("实际用来显示汉字的字体；所选字体缺少该字时，这里会提示替代的字体"));
 
     // Focus order, by design tab index; labels, the frame and the information lines take none.
     const std::vector<std::pair<int, QWidget*>> tabOrder = {
