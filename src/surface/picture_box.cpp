@@ -23,6 +23,9 @@ Qt::PenStyle penStyle(int drawStyle) {
 
 // The largest font size accepted, in points; larger sizes are refused like an invalid one.
 constexpr float kMaxFontSize = 2048;
+// The largest image a box makes (1 GiB): a larger one is refused before memory is asked for.
+constexpr int kMaxImageSide = 32767;
+constexpr qint64 kMaxImagePixels = qint64(1) << 28;
 
 }  // namespace
 
@@ -163,6 +166,9 @@ void PictureBox::resizeImage(QSize logicalSize) {
     const QSize deviceSize(int(std::ceil(logicalSize.width() * dpr)),
                            int(std::ceil(logicalSize.height() * dpr)));
     if (image_.size() == deviceSize && image_.devicePixelRatio() == dpr) return;
+    if (deviceSize.width() > kMaxImageSide || deviceSize.height() > kMaxImageSide ||
+        qint64(deviceSize.width()) * deviceSize.height() > kMaxImagePixels)
+        throw StepFailed("image too large");
     finishPainting();
     QImage resized(deviceSize, QImage::Format_RGB32);
     if (resized.isNull() && !deviceSize.isEmpty()) throw StepFailed("image too large");
