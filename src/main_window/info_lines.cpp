@@ -24,6 +24,18 @@ QString codePoint(const QString& character) {
     return QStringLiteral("U+%1").arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// Whether the platform has a face of that name rather than a substitute; asked once per name, as
+// the listing redraws thousands of times in the same font.
+bool isInstalled(const QString& family) {
+    static QString lastFamily;
+    static bool lastAnswer = false;
+    if (family != lastFamily) {
+        lastFamily = family;
+        lastAnswer = QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
+    }
+    return lastAnswer;
+}
+
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 // What kind of character it is, and its codes where it has them.
@@ -94,7 +106,7 @@ QString fontInfo(const QString& chosenFont, const QString& sizeText, const QStri
         text = QStringLiteral("未选择字体，用「%1」显示").arg(drawn);
     else if (drawn.compare(chosenFont, Qt::CaseInsensitive) == 0)
         text = QStringLiteral("字体「%1」").arg(drawn);
-    else if (QFontInfo(QFont(chosenFont)).family().compare(chosenFont, Qt::CaseInsensitive) != 0)
+    else if (!isInstalled(chosenFont))
         text = QStringLiteral("注意：未安装字体「%1」，实际显示的是「%2」").arg(chosenFont, drawn);
     else
         text = QStringLiteral("注意：所选字体「%1」不含此字，实际显示的是「%2」").arg(chosenFont, drawn);
