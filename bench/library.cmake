@@ -1,0 +1,1 @@
+zige_add_bench(library_bench library_bench.cpp)
