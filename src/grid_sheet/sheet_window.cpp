@@ -16,6 +16,7 @@
 #include "surface/prompts.h"
 #include "surface/step_failed.h"
 #include "surface/twips.h"
+#include "surface/twips_layout.h"
 
 namespace zige {
 
@@ -23,28 +24,16 @@ namespace {
 
 int pixels(double twips) { return int(std::lround(pixelsFromTwips(twips))); }
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
-}
-
-template <typename Widget>
-Widget* make(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    place(widget, left, top, width, height);
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QString& tip, int left, int top,
               int width) {
-    auto* l = make<QLabel>(parent, name, left, top, width, 180);
+    auto* l = makeControl<QLabel>(parent, name, left, top, width, 180);
     l->setText(caption);
     l->setToolTip(tip);
     return l;
 }
 
 QComboBox* parameterList(QWidget* parent, const char* name, int left, int top) {
-    auto* list = make<QComboBox>(parent, name, left, top, 855, 300);
+    auto* list = makeControl<QComboBox>(parent, name, left, top, 855, 300);
     list->setEditable(true);
     // Typed text is a value for the next redraw, not a new entry of the list.
     list->setInsertPolicy(QComboBox::NoInsert);
@@ -128,25 +117,25 @@ void SheetWindow::buildControls() {
     Combo9 = parameterList(this, "Combo9", 3960, 480);
     Combo10 = parameterList(this, "Combo10", 5640, 480);
     Label11 = label(this, "Label11", QStringLiteral("图布宽高比例"), QString(), 6720, 540, 1080);
-    Text1 = make<QLineEdit>(this, "Text1", 7800, 480, 855, 270);
+    Text1 = makeControl<QLineEdit>(this, "Text1", 7800, 480, 855, 270);
 
-    Command1 = make<QPushButton>(this, "Command1", 8760, 120, 975, 306);
+    Command1 = makeControl<QPushButton>(this, "Command1", 8760, 120, 975, 306);
     Command1->setText(QStringLiteral("保存字格"));
     Command1->setToolTip(QStringLiteral("将字格保存为图片后再用其它软件打印"));
-    Command2 = make<QPushButton>(this, "Command2", 8760, 480, 975, 306);
+    Command2 = makeControl<QPushButton>(this, "Command2", 8760, 480, 975, 306);
     Command2->setText(QStringLiteral("退出"));
 
     // The viewport shows the part of the canvas that lies inside it; the canvas is its child.
-    Picture1 = make<QWidget>(this, "Picture1", 60, 840, 9015, 6375);
+    Picture1 = makeControl<QWidget>(this, "Picture1", 60, 840, 9015, 6375);
     Picture1->setAutoFillBackground(true);
     Picture1->setFocusPolicy(Qt::TabFocus);
-    Picture2 = make<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0);
+    Picture2 = makeControl<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0);
     Picture2->BackColor = kSystemWindowBackground;
     Picture2->setFocusPolicy(Qt::TabFocus);
 
-    VScroll1 = make<QScrollBar>(this, "VScroll1", 9075, 840, 255, 6375);
+    VScroll1 = makeControl<QScrollBar>(this, "VScroll1", 9075, 840, 255, 6375);
     VScroll1->setOrientation(Qt::Vertical);
-    HScroll1 = make<QScrollBar>(this, "HScroll1", 60, 7215, 9015, 255);
+    HScroll1 = makeControl<QScrollBar>(this, "HScroll1", 60, 7215, 9015, 255);
     HScroll1->setOrientation(Qt::Horizontal);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
         bar->setRange(0, 100);
@@ -178,13 +167,7 @@ void SheetWindow::connectHandlers() {
 }
 
 void SheetWindow::Form_Load() {
-    // Centre on the whole screen, keeping the size.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize outer = frameGeometry().size();
-        const QRect whole = screen->geometry();
-        move(whole.x() + int((float(whole.width()) - float(outer.width())) / 2.0f),
-             whole.y() + int((float(whole.height()) - float(outer.height())) / 2.0f));
-    }
+    centreOnScreen(this);
     // Cells 12 x 12, gaps 1, 14 x 21 cells, margins 20, 15, 18, 15: an A4 portrait page.
     static constexpr int defaults[] = {11, 11, 0, 0, 13, 20, 19, 14, 17, 14};
     QComboBox* const lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7, Combo8, Combo9, Combo10};

@@ -25,6 +25,7 @@
 #include "surface/prompts.h"
 #include "surface/step_failed.h"
 #include "surface/twips.h"
+#include "surface/twips_layout.h"
 #include "views/character_views.h"
 
 namespace zige {
@@ -63,13 +64,7 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::Form_Load() {
-    // Centre on the whole screen, in single precision as the window's own sizes are.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize outer = frameGeometry().size();
-        const QRect whole = screen->geometry();
-        move(whole.x() + int((float(whole.width()) - float(outer.width())) / 2.0f),
-             whole.y() + int((float(whole.height()) - float(outer.height())) / 2.0f));
-    }
+    centreOnScreen(this);
     fillFontList(*Combo1, fonts_());
     // From here on a failing step is skipped and start-up goes on.
     skipOnFailure([&] { addNumbers(*Combo4, 10, 200); setListText(*Combo4, QStringLiteral("120")); });

@@ -14,47 +14,34 @@
 
 #include "main_window/main_window.h"
 #include "surface/picture_box.h"
-#include "surface/twips.h"
+#include "surface/twips_layout.h"
 
 namespace zige {
 
 namespace {
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    const auto px = [](int twips) { return int(std::lround(pixelsFromTwips(twips))); };
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-template <typename Widget>
-Widget* make(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    place(widget, left, top, width, height);
-    return widget;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                     int width, int height) {
-    auto* b = make<QPushButton>(parent, name, left, top, width, height);
+    auto* b = makeControl<QPushButton>(parent, name, left, top, width, height);
     b->setText(caption);
     return b;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
               int width, int height) {
-    auto* l = make<QLabel>(parent, name, left, top, width, height);
+    auto* l = makeControl<QLabel>(parent, name, left, top, width, height);
     l->setText(caption);
     return l;
 }
 
 QComboBox* dropDown(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* combo = make<QComboBox>(parent, name, left, top, width, height);
+    auto* combo = makeControl<QComboBox>(parent, name, left, top, width, height);
     combo->setMaxVisibleItems(16);
     return combo;
 }
 
 PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left, int top) {
-    auto* picture = make<PictureBox>(parent, name, left, top, 2775, 2775);
+    auto* picture = makeControl<PictureBox>(parent, name, left, top, 2775, 2775);
     picture->setToolTip(tip);
     picture->setFocusPolicy(Qt::TabFocus);
     return picture;
@@ -84,17 +71,17 @@ void MainWindow::buildControls() {
     Label3->setToolTip(QStringLiteral("位号01~94"));
     Combo3 = dropDown(this, "Combo3", 7200, 160, 735, 300);
     Label4 = label(this, "Label4", QStringLiteral("汉字输入"), 8040, 220, 720, 180);
-    Text2 = make<QLineEdit>(this, "Text2", 8760, 160, 735, 270);
+    Text2 = makeControl<QLineEdit>(this, "Text2", 8760, 160, 735, 270);
     Text2->setTextMargins(0, 0, 0, 0);
     Command2 = button(this, "Command2", QStringLiteral("上一个字"), 9600, 120, 975, 375);
     Command3 = button(this, "Command3", QStringLiteral("下一个字"), 9600, 560, 975, 375);
 
-    Text1 = make<QPlainTextEdit>(this, "Text1", 60, 600, 975, 6735);
+    Text1 = makeControl<QPlainTextEdit>(this, "Text1", 60, 600, 975, 6735);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->viewport()->installEventFilter(this);
-    RichTextBox1 = make<QTextEdit>(this, "RichTextBox1", 1140, 600, 3675, 6735);
+    RichTextBox1 = makeControl<QTextEdit>(this, "RichTextBox1", 1140, 600, 3675, 6735);
     RichTextBox1->setReadOnly(true);
     RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
@@ -107,7 +94,7 @@ void MainWindow::buildControls() {
     Label10 = label(this, "Label10", QStringLiteral("字 大 小"), 8040, 660, 720, 180);
     Combo4 = dropDown(this, "Combo4", 8760, 600, 735, 300);
 
-    Frame1 = make<QGroupBox>(this, "Frame1", 4920, 960, 5655, 615);
+    Frame1 = makeControl<QGroupBox>(this, "Frame1", 4920, 960, 5655, 615);
     Frame1->setTitle(QStringLiteral("字格定义(可适应不同字体)") + QString(22, QLatin1Char(' ')));
     Label6 = label(Frame1, "Label6", QStringLiteral("左边距"), 120, 300, 540, 180);
     Combo5 = dropDown(Frame1, "Combo5", 720, 240, 735, 300);
@@ -120,7 +107,7 @@ void MainWindow::buildControls() {
     // The label and the check box sit on the frame's top edge, over its line.
     Label13 = label(Frame1, "Label13", QStringLiteral("速成宝格覆盖显示"), 2760, 0, 1440, 180);
     Label13->setAutoFillBackground(true);
-    Check1 = make<QCheckBox>(this, "Check1", 7440, 960, 200, 180);
+    Check1 = makeControl<QCheckBox>(this, "Check1", 7440, 960, 200, 180);
     Check1->setToolTip(QStringLiteral("分析总体字体结构"));
     Check1->setAutoFillBackground(true);
     Check1->raise();
