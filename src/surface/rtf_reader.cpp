@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
+#include <string>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -287,14 +288,14 @@ private:
     void byte(char c) {
         switch (state().dest) {
             case State::Text:
-                if (!state().hidden) bytes.append(c);
+                if (!state().hidden) bytes.push_back(c);
                 break;
             case State::FontTable:
                 if (c == ';') {
                     flushBytes();
                     closeFontEntry();
                 } else if (fontEntry >= 0) {
-                    bytes.append(c);
+                    bytes.push_back(c);
                 }
                 break;
             case State::ColorTable:
@@ -473,16 +474,25 @@ private:
             if (fontEntry >= 0) fonts[fontEntry].name += s;
             return;
         }
-        if (st.dest != State::Text || st.hidden) return;
+        if (st.dest != State::Text || st.hidden || full) return;
         const Look look = st.effectiveLook();
-        if (pendingBlocks > 0) {
+        if (pendingBlocks > 0 && !runText.isEmpty() && runLook == look) {
+            // Paragraphs in the same look go in with one insertText: its newlines become blocks,
+            // and each insert call costs more than the text it carries.
+            for (; pendingBlocks > 0 && spend(); --pendingBlocks) runText += u'\n';
+            cellEnded = false;
+        } else if (pendingBlocks > 0) {
             flushRun();
             for (; pendingBlocks > 0 && spend(); --pendingBlocks) cursor.insertBlock();
             cellEnded = false;  // the row's last cell ends with the row
         } else if (!runText.isEmpty() && !(runLook == look)) {
             flushRun();
         }
-        if (runText.isEmpty()) runLook = look;
+        if (full) return;
+        if (runText.isEmpty()) {
+            if (!spend()) return;  // a run counts as one piece from its first character
+            runLook = look;
+        }
         if (cellEnded) runText += u'\t';
         cellEnded = false;
         runText += s;
@@ -490,7 +500,7 @@ private:
 
     // Decodes the buffered bytes together, so a character split over two \'hh is whole.
     void flushBytes() {
-        if (bytes.isEmpty()) return;
+        if (bytes.empty()) return;
         const State& st = state();
         int codePage = documentCodePage;
         if (st.dest == State::FontTable) {
@@ -506,7 +516,7 @@ private:
             decoderCodePage = codePage;
         }
         decoder.resetState();
-        QString decoded = decoder.decode(bytes);
+        QString decoded = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
         bytes.clear();
         decoded.removeIf([](QChar c) { return isDropped(c.unicode()); });
         if (!decoded.isEmpty()) text(decoded);
@@ -538,7 +548,7 @@ private:
         format.setFontUnderline(runLook.underline);
         if (runLook.color >= 0 && runLook.color < colors.size() && colors[runLook.color].isValid())
             format.setForeground(colors[runLook.color]);
-        if (spend()) cursor.insertText(runText, format);
+        cursor.insertText(runText, format);
         runText.clear();
     }
 
@@ -554,7 +564,7 @@ private:
     int overflow = 0;  // groups opened beyond kMaxDepth and not yet closed
     int skip = 0;      // fallback characters still to skip after \u
     char16_t highSurrogate = 0;
-    QByteArray bytes;  // text bytes not yet decoded
+    std::string bytes;  // text bytes not yet decoded; a plain buffer, as every text byte goes in
     QString runText;   // decoded text in runLook, not yet inserted
     Look runLook;
     bool cellEnded = false;  // a tab is due before the next text of the row
