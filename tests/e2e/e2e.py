@@ -31,7 +31,7 @@ def run(*command, **kw):
     return subprocess.run(command, check=True, capture_output=True, text=True, **kw).stdout
 
 
-def wait_for(what, probe, timeout=20):
+def wait_for(what, probe, timeout=30):
     end = time.time() + timeout
     while time.time() < end:
         result = probe()
@@ -57,18 +57,21 @@ xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1300x24", "-noli
 env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=str(work), QT_SCALE_FACTOR=str(S),
            XDG_RUNTIME_DIR=str(work))
 env.pop("QT_QPA_PLATFORMTHEME", None)
+env.pop("DBUS_SESSION_BUS_ADDRESS", None)  # no desktop session here: nothing to wait for
 app = None
 try:
     wait_for("Xvfb", lambda: subprocess.run(["xdpyinfo"], env=env, capture_output=True).returncode == 0)
     # Started through the bin/ symlink from an unrelated folder: it must still find hz.txt.
-    app = subprocess.Popen([str(prefix / "bin" / "zige")], env=env, cwd=str(work), stderr=subprocess.DEVNULL)
+    log = open(work / "zige.log", "w")
+    app = subprocess.Popen([str(prefix / "bin" / "zige")], env=env, cwd=str(work), stderr=log)
 
     def window(name):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=env,
                              capture_output=True, text=True).stdout.split()
         return out[0] if out else None
 
-    main = wait_for("the main window", lambda: window("^字格"))
+    main = wait_for("the main window", lambda: window("^字格") or (app.poll() is not None and sys.exit(
+        f"FAIL: zige ended with {app.returncode}: {(work / 'zige.log').read_text()}")), timeout=90)
 
     def geometry(wid):
         info = run("xwininfo", "-id", wid, env=env)
