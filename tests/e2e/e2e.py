@@ -51,9 +51,13 @@ work = Path(tempfile.mkdtemp(prefix="zige-e2e-"))
 prefix = work / "prefix"
 run("cmake", "--install", args.build, "--prefix", str(prefix))
 
-display = ":%d" % (90 + S)
-xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1300x24", "-nolisten", "tcp"],
-                        stderr=subprocess.DEVNULL)
+# Xvfb picks a free display itself and tells which, so parallel runs never share one.
+read_end, write_end = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1300x24", "-nolisten", "tcp"],
+                        stderr=subprocess.DEVNULL, pass_fds=[write_end])
+os.close(write_end)
+with os.fdopen(read_end) as announced:
+    display = ":" + announced.readline().strip()
 env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=str(work), QT_SCALE_FACTOR=str(S),
            XDG_RUNTIME_DIR=str(work))
 env.pop("QT_QPA_PLATFORMTHEME", None)
