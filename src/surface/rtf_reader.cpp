@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -41,10 +42,14 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int hexValue(char c) {
-    if (isDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+    static constexpr auto kValues = [] {
+        std::array<qint8, 256> values{};
+        values.fill(-1);
+        for (int i = 0; i < 10; ++i) values['0' + i] = qint8(i);
+        for (int i = 0; i < 6; ++i) values['a' + i] = values['A' + i] = qint8(10 + i);
+        return values;
+    }();
+    return kValues[static_cast<unsigned char>(c)];
 }
 
 // Invisible or structural characters never reach the document: controls, the replacement
@@ -88,6 +93,43 @@ struct Tokenizer {
             if (digits == 2) return byte(char(value));
         }
         return {};
+    }
+
+    // The byte a \'hh escape at the current position stands for, or -1.
+    int escapedByte() const {
+        if (end - p < 4 || p[0] != '\\' || p[1] != '\'') return -1;
+        const int high = hexValue(p[2]);
+        const int low = hexValue(p[3]);
+        return high < 0 || low < 0 ? -1 : high * 16 + low;
+    }
+
+    // Moves the text bytes that come next, plain or \'hh, into out, leaving anything else to
+    // next(): a library file is almost all such bytes, and a token for each costs several times
+    // more.
+    void takeText(std::string& out) {
+        char chunk[256];  // std::string's push_back is a call per byte
+        std::size_t n = 0;
+        while (p < end) {
+            const char c = *p;
+            if (c == '\r' || c == '\n') {
+                ++p;
+                continue;
+            }
+            if (c != '\\' && c != '{' && c != '}') {
+                chunk[n++] = c;
+                ++p;
+            } else if (const int b = escapedByte(); b >= 0) {
+                chunk[n++] = char(b);
+                p += 4;
+            } else {
+                break;
+            }
+            if (n == sizeof chunk) {
+                out.append(chunk, n);
+                n = 0;
+            }
+        }
+        out.append(chunk, n);
     }
 
     static Token byte(char c) { return {Token::Byte, {}, false, 0, c}; }
@@ -248,7 +290,7 @@ public:
         cursor.beginEditBlock();  // one layout pass for the whole document
         stack.reserve(64);
         stack.push_back({});
-        for (Token t = tokens.next(); t.kind != Token::End && !full; t = tokens.next()) {
+        for (Token t = nextToken(); t.kind != Token::End && !full; t = nextToken()) {
             if (overflow > 0) {
                 overflow += t.kind == Token::Open ? 1 : t.kind == Token::Close ? -1 : 0;
                 continue;
@@ -284,6 +326,12 @@ public:
 
 private:
     State& state() { return stack.back(); }
+
+    Token nextToken() {
+        if (overflow == 0 && skip == 0 && state().dest == State::Text && !state().hidden)
+            tokens.takeText(bytes);
+        return tokens.next();
+    }
 
     void byte(char c) {
         switch (state().dest) {
