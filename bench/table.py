@@ -59,7 +59,7 @@ def show(name, values):
     if name.startswith("peak"):
         return f"{statistics.median(values) / 2**20:.1f} MB"
     median = statistics.median(values)
-    unit, factor = ("ms", 1e3) if median >= 1e-3 else ("µs", 1e6)
+    unit, factor = ("s", 1) if median >= 1 else ("ms", 1e3) if median >= 1e-3 else ("µs", 1e6)
     return f"{median * factor:.3g} {unit} ({min(values) * factor:.3g}–{max(values) * factor:.3g})"
 
 
