@@ -180,6 +180,13 @@ finally:
     if app:
         app.terminate()
         app.wait(timeout=10)
+    # Wait until the server is gone: a dying one removes its socket as it exits, which would
+    # break a server the next run has meanwhile started on the same display number.
     xvfb.terminate()
+    try:
+        xvfb.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        xvfb.kill()
+        xvfb.wait()
     shutil.rmtree(work, ignore_errors=True)
 print("1 passed, 0 failed")
