@@ -51,9 +51,12 @@ work = Path(tempfile.mkdtemp(prefix="zige-e2e-"))
 prefix = work / "prefix"
 run("cmake", "--install", args.build, "--prefix", str(prefix))
 
-# Xvfb picks a free display itself and tells which, so parallel runs never share one.
+# Xvfb picks a free display itself and tells which, so parallel runs never share one. Without
+# -noreset the server resets when its last client leaves, and a connection made meanwhile (the
+# program's, right after the readiness probe) is refused.
 read_end, write_end = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1300x24", "-nolisten", "tcp"],
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1300x24", "-nolisten", "tcp",
+                         "-noreset"],
                         stderr=subprocess.DEVNULL, pass_fds=[write_end])
 os.close(write_end)
 with os.fdopen(read_end) as announced:
