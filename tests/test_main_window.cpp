@@ -1,34 +1,28 @@
-// The main window driven headless: start-up state, layout, choosing and typing a character,
-// the redraw triggers, activation, exit and close.
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextBlock>
-#include <QTextEdit>
+// The main window driven headless: start-up state, the character library view, choosing and
+// typing a character, the redraw triggers, activation, exit and close.
 #include <QtTest>
 
 #include "grid_sheet/sheet_window.h"
-#include "main_window/main_window.h"
+#include "main_window/info_lines.h"
 #include "surface/picture_box.h"
-#include "test_support.h"
+#include "window_under_test.h"
 
 using namespace zige;
 using namespace zige::test;
 
 namespace {
 
-QStringList fontsWithout() { return {QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL UKai CN")}; }
-
-// What an input method delivers when the user commits text: the way Chinese reaches the box.
-void commit(QLineEdit* box, const QString& text) {
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
+// The first position in the library text not in `family` at `size`, or -1.
+int misformatted(const QTextEdit* library, qreal size, const QString& family) {
+    QTextCursor cursor(library->document());
+    for (int i = 1; i < library->document()->characterCount(); ++i) {
+        cursor.setPosition(i);
+        const QTextCharFormat format = cursor.charFormat();
+        if (!qFuzzyCompare(format.fontPointSize(), size) ||
+            format.fontFamilies().toStringList() != QStringList{family})
+            return i;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -36,301 +30,165 @@ void commit(QLineEdit* box, const QString& text) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> window;
-
-    template <typename T>
-    T* control(const char* name) const {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
-    }
-    QComboBox* list(const char* name) const { return control<QComboBox>(name); }
-    QImage view(const char* name) const { return control<PictureBox>(name)->Image(); }
-    void pick(const char* name, const QString& text) {
-        QComboBox* combo = list(name);
-        combo->setCurrentIndex(combo->findText(text));
-        emit combo->activated(combo->currentIndex());
-    }
-    void start(FontSource fonts = fontsWithout) {
-        prompts = std::make_shared<ScriptedPrompts>();
-        window = std::make_unique<MainWindow>(prompts, std::move(fonts));
-        window->Form_Load();
-    }
+    std::unique_ptr<WindowUnderTest> w;
 
 private slots:
-    void init() { start(); }
-    void cleanup() { window.reset(); }
+    // Neither preferred font is installed here.
+    void init() {
+        w = std::make_unique<WindowUnderTest>(QStringList{"DejaVu Sans", "AR PL UKai CN"});
+    }
+    void cleanup() { w.reset(); }
 
     void startUpState() {
-        struct Expected {
-            const char* name;
-            int count;
-            const char* first;
-            const char* last;
-            const char* selected;
-        };
-        for (const Expected& e : {Expected{"Combo4", 191, "10", "200", "120"}, Expected{"Combo2", 72, "16", "87", "16"},
-                                  Expected{"Combo3", 94, "1", "94", "1"}, Expected{"Combo5", 51, "0", "500", "10"},
-                                  Expected{"Combo6", 61, "0", "600", "10"}, Expected{"Combo7", 278, "0", "2770", "2400"},
-                                  Expected{"Combo8", 278, "0", "2770", "2400"}, Expected{"Combo9", 191, "10", "200", "16"}}) {
-            QComboBox* combo = list(e.name);
-            QCOMPARE(combo->count(), e.count);
-            QCOMPARE(combo->itemText(0), QLatin1String(e.first));
-            QCOMPARE(combo->itemText(combo->count() - 1), QLatin1String(e.last));
-            QCOMPARE(combo->currentText(), QLatin1String(e.selected));
-            QVERIFY(!combo->isEditable());
+        QStringList lists;  // entries: first..last, selected
+        for (const char* name :
+             {"Combo4", "Combo2", "Combo3", "Combo5", "Combo6", "Combo7", "Combo8", "Combo9"}) {
+            const QComboBox* c = w->combo(name);
+            lists.append(QString("%1 %2: %3..%4, %5")
+                             .arg(name)
+                             .arg(c->count())
+                             .arg(c->itemText(0), c->itemText(c->count() - 1), c->currentText()));
+            QVERIFY(!c->isEditable());
         }
-        QCOMPARE(list("Combo7")->currentIndex(), 240);
-        QCOMPARE(window->CurrentChar, QStringLiteral("啊"));
-        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("啊"));
-        QVERIFY(!control<QCheckBox>("Check1")->isChecked());
-        QCOMPARE(control<QLabel>("Label11")->text(), QStringLiteral("啊 区位 1601 · GB B0A1 · U+554A · 字格 42.3 × 42.3 mm"));
-        QVERIFY(control<QLabel>("Label12")->text().startsWith(QStringLiteral("未选择字体，用「")));
-        QVERIFY(!control<QLabel>("Label11")->toolTip().isEmpty() && !control<QLabel>("Label12")->toolTip().isEmpty());
-        // Neither preferred font is installed here: no selection, and the views still show 啊.
-        QCOMPARE(list("Combo1")->count(), 2);
-        QCOMPARE(list("Combo1")->currentIndex(), -1);
+        QCOMPARE(lists, (QStringList{"Combo4 191: 10..200, 120", "Combo2 72: 16..87, 16",
+                                     "Combo3 94: 1..94, 1", "Combo5 51: 0..500, 10",
+                                     "Combo6 61: 0..600, 10", "Combo7 278: 0..2770, 2400",
+                                     "Combo8 278: 0..2770, 2400", "Combo9 191: 10..200, 16"}));
+        QCOMPARE(w->window->CurrentChar, QStringLiteral("啊"));
+        QCOMPARE(w->child<QLineEdit>("Text2")->text(), QStringLiteral("啊"));
+        QVERIFY(!w->child<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(w->child<QLabel>("Label11")->text(),
+                 QStringLiteral("啊 区位 1601 · GB B0A1 · U+554A · 字格 42.3 × 42.3 mm"));
+        QVERIFY(w->child<QLabel>("Label12")->text().startsWith(QStringLiteral("未选择字体，用「")));
+        // No font selected, and the views still show 啊.
+        QCOMPARE(w->combo("Combo1")->count(), 2);
+        QCOMPARE(w->combo("Combo1")->currentIndex(), -1);
         for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"})
-            QVERIFY2(countPixels(view(name), isDark) > 200, name);
+            QVERIFY2(countPixels(w->view(name), isDark) > 200, name);
     }
 
-    void preferredFonts_data() {
-        QTest::addColumn<QStringList>("fonts");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("both") << QStringList{QStringLiteral("Arial"), QStringLiteral("楷体_GB2312"), QStringLiteral("宋体")}
-                              << QStringLiteral("楷体_GB2312");
-        QTest::newRow("song only") << QStringList{QStringLiteral("宋体"), QStringLiteral("Arial")} << QStringLiteral("宋体");
-        QTest::newRow("vertical variant is not it") << QStringList{QStringLiteral("@宋体")} << QString();
-    }
-    void preferredFonts() {
-        QFETCH(QStringList, fonts);
-        QFETCH(QString, selected);
-        start([fonts] { return fonts; });
-        QCOMPARE(list("Combo1")->currentText(), selected);
-        QCOMPARE(list("Combo1")->count(), fonts.size());
-    }
-
-    void libraryView_data() {
-        QTest::addColumn<QString>("beside");  // what stands at hz.txt beside the program
-        QTest::addColumn<QString>("text");    // what the view then begins with
-        QTest::newRow("nothing") << "" << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("a folder") << "folder" << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("the library") << "library" << "一级汉字";
-    }
+    // hz.txt beside the program: missing, a folder, or the library.
     void libraryView() {
-        QFETCH(QString, beside);
-        QFETCH(QString, text);
-        const QString path = MainWindow::libraryPath();
-        QVERIFY(QFileInfo(path).dir() == QDir(QCoreApplication::applicationDirPath()));
-        QDir().rmdir(path);
-        QFile::remove(path);
-        if (beside == "folder") QVERIFY(QDir().mkdir(path));
-        if (beside == "library") QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
-        start([] { return QStringList{QStringLiteral("宋体"), QStringLiteral("Arial")}; });
-        QDir().rmdir(path);
-        QFile::remove(path);
+        const QString failed = "未正常加载汉字库文件\"hz.txt\"";
+        for (const auto& [beside, text] :
+             {std::pair{"", failed}, {"folder", failed}, {"library", "一级汉字"}}) {
+            const QString path = MainWindow::libraryPath();
+            QVERIFY(QFileInfo(path).dir() == QDir(QCoreApplication::applicationDirPath()));
+            const auto clear = [&] {
+                QDir().rmdir(path);
+                QFile::remove(path);
+            };
+            clear();
+            if (beside == QString("folder")) QVERIFY(QDir().mkdir(path));
+            if (beside == QString("library"))
+                QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
+            w = std::make_unique<WindowUnderTest>(QStringList{"宋体", "Arial"});
+            clear();
 
-        QTextDocument* document = control<QTextEdit>("RichTextBox1")->document();
-        QVERIFY2(document->toPlainText().startsWith(text), qPrintable(document->toPlainText().left(40)));
-        if (beside == "library") QVERIFY(document->toPlainText().contains("啊") && document->toPlainText().contains("齄"));
-        // The whole text takes the library size and the chosen font; the caret stands at 0.
-        int characters = 0;
-        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                QCOMPARE(it.fragment().charFormat().fontPointSize(), 16.0);
-                QCOMPARE(it.fragment().charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("宋体")});
-                characters += it.fragment().length();
-            }
-        QVERIFY(characters >= 18);
-        QCOMPARE(control<QTextEdit>("RichTextBox1")->textCursor().position(), 0);
-    }
-
-    void libraryFollowsSizeAndFontKeepingTheCaret() {
-        QTextEdit* library = control<QTextEdit>("RichTextBox1");
-        QTextCursor caret = library->textCursor();
-        caret.setPosition(7);
-        library->setTextCursor(caret);
-        pick("Combo9", "20");
-        pick("Combo1", "DejaVu Sans");
-        QCOMPARE(library->textCursor().position(), 7);
-        QTextCursor all(library->document());
-        for (int i = 1; i <= library->document()->characterCount() - 1; ++i) {
-            all.setPosition(i);
-            QCOMPARE(all.charFormat().fontPointSize(), 20.0);
-            QCOMPARE(all.charFormat().fontFamilies().toStringList(), QStringList{"DejaVu Sans"});
+            QTextEdit* library = w->child<QTextEdit>("RichTextBox1");
+            const QString shown = library->toPlainText();
+            QVERIFY2(shown.startsWith(text), qPrintable(shown.left(40)));
+            if (beside == QString("library")) QVERIFY(shown.contains("啊") && shown.contains("齄"));
+            // The whole text takes the library size and the chosen font; the caret stands at 0.
+            QCOMPARE(misformatted(library, 16, "宋体"), -1);
+            QCOMPARE(library->textCursor().position(), 0);
+            // Both follow their lists later, the caret staying where it is.
+            QTextCursor caret = library->textCursor();
+            caret.setPosition(7);
+            library->setTextCursor(caret);
+            w->pick("Combo9", "20");
+            w->pick("Combo1", "Arial");
+            QCOMPARE(library->textCursor().position(), 7);
+            QCOMPARE(misformatted(library, 20, "Arial"), -1);
         }
     }
 
-    void layout() {
-        QCOMPARE(window->size(), QSize(709, 528));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QCOMPARE(window->objectName(), QStringLiteral("vorel"));
-        struct Place {
-            const char* name;
-            QRect pixels;
-        };
-        for (const Place& p : {Place{"Command1", {4, 8, 65, 25}}, Place{"Combo3", {480, 11, 49, 20}},
-                               Place{"Text1", {4, 40, 65, 449}}, Place{"RichTextBox1", {76, 40, 245, 449}},
-                               Place{"Picture1", {328, 112, 185, 185}}, Place{"Picture4", {520, 304, 185, 185}},
-                               Place{"Frame1", {328, 64, 377, 41}}, Place{"Combo8", {312, 16, 57, 20}},
-                               Place{"Check1", {496, 64, 13, 12}}, Place{"Label12", {0, 512, 702, 12}}})
-            QCOMPARE(control<QWidget>(p.name)->geometry(), p.pixels);
-        QCOMPARE(control<QPushButton>("Command7")->text(), QStringLiteral("生成速成宝格"));
-        QCOMPARE(control<QLabel>("Label10")->text(), QStringLiteral("字 大 小"));
-        QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("字格定义(可适应不同字体)") + QString(22, QLatin1Char(' ')));
-        QCOMPARE(control<QLabel>("Label3")->toolTip(), QStringLiteral("位号01~94"));
-        QCOMPARE(control<QWidget>("Picture3")->toolTip(), QStringLiteral("八卦格"));
-        QCOMPARE(control<QWidget>("Check1")->toolTip(), QStringLiteral("分析总体字体结构"));
-        QCOMPARE(control<QPushButton>("Command5")->toolTip(), QStringLiteral("仅显示汉字字体"));
-
-        // Tab order follows the design's tab indexes.
-        QStringList order;
-        QWidget* w = list("Combo9");
-        do {
-            if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w != list("Combo9") && order.size() < 40);
-        QCOMPARE(order.mid(0, 8), (QStringList{"Combo9", "Command7", "Command6", "Command5", "Command4", "Combo8",
-                                              "Combo7", "Combo6"}));
-        QCOMPARE(order.indexOf(QStringLiteral("Combo3")) + 1, order.indexOf(QStringLiteral("Combo4")));
-        QCOMPARE(order.last(), QStringLiteral("Check1"));
-    }
-
-    void choosingAZoneOrPosition() {
-        pick("Combo2", QStringLiteral("87"));
-        pick("Combo3", QStringLiteral("94"));
-        QCOMPARE(window->CurrentChar, QStringLiteral("齄"));
-        QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("齄"));
-        const QImage before = view("Picture4");
-        pick("Combo2", QStringLiteral("55"));
-        QCOMPARE(window->CurrentChar.size(), 1);  // 55/94 is empty in GB2312, and still drawn
-        QVERIFY(view("Picture4") != before);
-    }
-
-    void typing_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("typed");  // committed at the end of `before`, or at 0 if it starts with "^"
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("zone");
-        QTest::addColumn<QString>("position");
-        QTest::addColumn<bool>("redrawn");
-        QTest::newRow("zhong") << "" << "中" << "中" << "54" << "48" << true;
-        QTest::newRow("a") << "" << "啊" << "啊" << "16" << "1" << true;
-        QTest::newRow("paste two") << "" << "中国" << "中" << "54" << "48" << true;
-        QTest::newRow("after") << "中" << "国" << "中" << "54" << "48" << true;
-        QTest::newRow("in front") << "中" << "^国" << "国" << "25" << "90" << true;
-        QTest::newRow("letter") << "" << "A" << "A" << "30" << "2" << false;
-        QTest::newRow("full-width comma") << "" << "，" << "，" << "30" << "2" << false;
-        QTest::newRow("beyond the BMP") << "" << QString::fromUcs4(U"\U00020000")
-                                        << QString::fromUcs4(U"\U00020000") << "30" << "2" << false;
-        QTest::newRow("beyond GB2312") << "" << "丂" << "丂" << "30" << "2" << false;
-    }
+    // Typed or pasted text is cut to its first character; only a GB2312 character (zones 16 to
+    // 87) chooses a code and redraws, anything else is kept for the next redraw. From 30/2 with
+    // `before` in the box, `typed` is committed at its end, at 0 after "^"; "" deletes it all.
     void typing() {
-        QFETCH(QString, before);
-        QFETCH(QString, typed);
-        QFETCH(QString, box);
-        QFETCH(QString, zone);
-        QFETCH(QString, position);
-        QFETCH(bool, redrawn);
-        pick("Combo2", "30");
-        pick("Combo3", "2");
-        QLineEdit* text2 = control<QLineEdit>("Text2");
-        text2->setText(before);
-        const QImage drawn = view("Picture1");
-        if (typed.startsWith(QLatin1Char('^'))) {
-            text2->setCursorPosition(0);
-            typed.remove(0, 1);
-        } else {
-            text2->end(false);
+        const QString wide = QString::fromUcs4(U"\U00020000");
+        for (const auto& [before, typed, box, lists] :
+             QList<std::array<QString, 4>>{{"", "中", "中", "54/48"},
+                                           {"", "中国", "中", "54/48"},
+                                           {"中", "国", "中", "54/48"},
+                                           {"中", "^国", "国", "25/90"},
+                                           {"", "A", "A", "30/2"},
+                                           {"", "，", "，", "30/2"},
+                                           {"", wide, wide, "30/2"},
+                                           {"", "丂", "丂", "30/2"},
+                                           {"中", "", "", "30/2"}}) {
+            w->pick("Combo2", "30");
+            w->pick("Combo3", "2");
+            QLineEdit* text2 = w->child<QLineEdit>("Text2");
+            text2->setText(before);
+            const QImage drawn = w->view();
+            if (typed.isEmpty()) {
+                text2->selectAll();
+                QTest::keyClick(text2, Qt::Key_Delete);
+            } else {
+                text2->setCursorPosition(typed.startsWith('^') ? 0 : int(before.size()));
+                w->commit(QString(typed).remove('^'));
+            }
+            const bool redrawn = lists != "30/2";
+            QCOMPARE(typed + " → " + text2->text() + ' ' + w->window->CurrentChar + ' ' +
+                         w->lists() + (w->view() != drawn ? " redrawn" : ""),
+                     typed + " → " + box + ' ' + box + ' ' + lists + (redrawn ? " redrawn" : ""));
+            QCOMPARE(w->child<QLabel>("Label11")->text(), characterInfo(box, "2400", "2400"));
+            w->pick("Combo4", "120");  // any redraw shows what was kept
+            QVERIFY(w->view() != drawn || redrawn);
         }
-        commit(text2, typed);
-        QCOMPARE(text2->text(), box);
-        QCOMPARE(window->CurrentChar, box);
-        QCOMPARE(list("Combo2")->currentText(), zone);
-        QCOMPARE(list("Combo3")->currentText(), position);
-        QCOMPARE(view("Picture1") != drawn, redrawn);
-        QVERIFY(control<QLabel>("Label11")->text().startsWith(box + " "));  // the lines follow typing
-    }
-
-    void deletingAndPasting() {
-        QLineEdit* text2 = control<QLineEdit>("Text2");
-        const QImage drawn = view("Picture1");
-        text2->selectAll();
-        QTest::keyClick(text2, Qt::Key_Delete);
-        QCOMPARE(window->CurrentChar, QString());
-        QCOMPARE(view("Picture1"), drawn);
-        QGuiApplication::clipboard()->setText(QStringLiteral("中国"));
-        text2->paste();
-        QCOMPARE(text2->text(), QStringLiteral("中"));
-        QCOMPARE(window->CurrentChar, QStringLiteral("中"));
-    }
-
-    void aLetterIsDrawnAtTheNextRedraw() {
-        control<QLineEdit>("Text2")->clear();
-        commit(control<QLineEdit>("Text2"), QStringLiteral("A"));
-        const QImage drawn = view("Picture1");
-        pick("Combo4", QStringLiteral("60"));  // any redraw shows the current character
-        QVERIFY(view("Picture1") != drawn);
-        QCOMPARE(window->CurrentChar, QStringLiteral("A"));
     }
 
     void gridBoxAndOverlayRedraw() {
-        const QImage before = view("Picture2");
-        pick("Combo7", QStringLiteral("1200"));
-        QVERIFY(view("Picture2") != before);
-        QVERIFY(shareOnColumn(view("Picture2"), 27, 2, 150, isRed) > 0.45);  // 10 + 1200 / 3 = 410 twips
-        control<QCheckBox>("Check1")->click();
-        pick("Combo2", QStringLiteral("30"));
-        pick("Combo3", QStringLiteral("30"));
-        const QImage overlaid = view("Picture4");
-        control<QCheckBox>("Check1")->click();
-        QVERIFY(countPixels(view("Picture4"), isDark) < countPixels(overlaid, isDark));
+        w->pick("Combo7", "1200");
+        QVERIFY(shareOnColumn(w->view("Picture2"), 27, 2, 150, isRed) >
+                0.45);  // 10 + 1200 / 3 = 410 twips
+        w->child<QCheckBox>("Check1")->click();
+        w->pick("Combo2", "30");
+        w->pick("Combo3", "30");
+        const QImage overlaid = w->view("Picture4");
+        w->child<QCheckBox>("Check1")->click();
+        QVERIFY(countPixels(w->view("Picture4"), isDark) < countPixels(overlaid, isDark));
         // A bad value in a list is not reported and changes nothing else.
-        list("Combo5")->addItem(QStringLiteral("x"));
-        pick("Combo5", QStringLiteral("x"));
-        QCOMPARE(countPixels(view("Picture1"), isWhite), 185 * 185);
-        QVERIFY(prompts->asked.isEmpty());
+        w->combo("Combo5")->addItem("x");
+        w->pick("Combo5", "x");
+        QCOMPARE(countPixels(w->view(), isWhite), 185 * 185);
+        QVERIFY(w->prompts->asked.isEmpty());
     }
 
     void exitAsksAndCloseDoesNot() {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        prompts->answers = {Prompts::Answer::No};
-        control<QPushButton>("Command4")->click();
-        QCOMPARE(prompts->asked.size(), 1);
-        QCOMPARE(prompts->asked[0].text, QStringLiteral("是否退出程序?"));
-        QCOMPARE(prompts->asked[0].title, QStringLiteral("提示"));
-        QCOMPARE(prompts->asked[0].buttons, Prompts::Buttons::YesNo);
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->CurrentChar, QStringLiteral("啊"));
+        QVERIFY(QTest::qWaitForWindowExposed(w->window));
+        w->prompts->answers = {Prompts::Answer::No};
+        w->click("Command4");
+        QCOMPARE(w->questions(), QStringList{"提示: 是否退出程序? (YesNo)"});
+        QVERIFY(w->window->isVisible());
+        QCOMPARE(w->window->CurrentChar, QStringLiteral("啊"));
 
-        control<QPushButton>("Command7")->click();
-        QPointer<SheetWindow> sheet = window->sheetWindow();
+        w->click("Command7");
+        QPointer<SheetWindow> sheet = w->window->sheetWindow();
         QVERIFY(sheet && sheet->isVisible());
-        prompts->answers = {Prompts::Answer::Yes};
-        control<QPushButton>("Command4")->click();
-        QVERIFY(!window->isVisible());
+        w->prompts->answers = {Prompts::Answer::Yes};
+        w->click("Command4");
+        QVERIFY(!w->window->isVisible());
         QTRY_VERIFY(!sheet);
 
-        start();
-        window->show();
-        window->close();
-        QVERIFY(prompts->asked.isEmpty());
-        QVERIFY(!window->isVisible());
+        init();
+        w->window->close();
+        QVERIFY(w->prompts->asked.isEmpty());
+        QVERIFY(!w->window->isVisible());
     }
 
     void comingBackPutsTheFocusOnThePositionList() {
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTRY_VERIFY(list("Combo3")->hasFocus());
-        control<QLineEdit>("Text2")->setFocus();
-        control<QPushButton>("Command7")->click();
-        QVERIFY(QTest::qWaitForWindowActive(window->sheetWindow()));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTRY_VERIFY(list("Combo3")->hasFocus());
+        w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window));
+        QTRY_VERIFY(w->combo("Combo3")->hasFocus());
+        w->child<QLineEdit>("Text2")->setFocus();
+        w->click("Command7");
+        QVERIFY(QTest::qWaitForWindowActive(w->window->sheetWindow()));
+        w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window));
+        QTRY_VERIFY(w->combo("Combo3")->hasFocus());
     }
 };
 

@@ -1,17 +1,42 @@
 #pragma once
 
-#include <QComboBox>
-#include <QPointer>
-#include <QStringList>
+#include <QtWidgets>
+#include <functional>
 #include <memory>
 
 #include "main_window/main_window.h"
+#include "surface/picture_box.h"
 #include "test_support.h"
 
 namespace zige::test {
 
-// A started main window on the heap with scripted prompts and its own font names, held by a
-// QPointer so a test can close or destroy it from inside a handler's yield.
+// Acts once in every pass over the event queue, so a test can step in between the items of a
+// handler that yields once per item. Each pass runs `step` with its number (1, 2, ...). The
+// next call is posted as the current one starts, and Qt delivers events posted during a pass
+// only in the following pass, so every yield sees exactly one call, yields nested inside `step`
+// (a handler it starts) included. Returning false stops it.
+class EachYield : public QObject {
+public:
+    explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
+    int passes() const { return passes_; }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != kType) return QObject::event(event);
+        if (!stopped_) post(), stopped_ = !step_(++passes_);
+        return true;
+    }
+
+private:
+    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 41);
+    void post() { QCoreApplication::postEvent(this, new QEvent(kType)); }
+    std::function<bool(int)> step_;
+    int passes_ = 0;
+    bool stopped_ = false;
+};
+
+// A started, shown main window on the heap with scripted prompts and its own font names, held
+// by a QPointer so a test can close or destroy it from inside a handler's yield.
 struct WindowUnderTest {
     explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")})
         : prompts(std::make_shared<ScriptedPrompts>()),
@@ -21,21 +46,52 @@ struct WindowUnderTest {
     }
     ~WindowUnderTest() { delete window.data(); }
     WindowUnderTest(const WindowUnderTest&) = delete;
-    WindowUnderTest& operator=(const WindowUnderTest&) = delete;
 
-    template <typename T>
+    template <typename T = QWidget>
     T* child(const char* name) const {
-        return window->findChild<T*>(QLatin1String(name));
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        if (!widget) qFatal("no control %s", name);
+        return widget;
+    }
+    QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
+    QImage view(const char* name = "Picture1") const {
+        return child<PictureBox>(name)->Image().copy();
+    }
+    QString lists() const {
+        return combo("Combo2")->currentText() + QLatin1Char('/') + combo("Combo3")->currentText();
+    }
+    void click(const char* button) const { child<QPushButton>(button)->click(); }
+    // Chooses `text` in a list as the user does, which fires its handler even when unchanged.
+    void pick(const char* list, const QString& text) const {
+        combo(list)->setCurrentIndex(combo(list)->findText(text));
+        emit combo(list)->activated(combo(list)->currentIndex());
+    }
+    // What an input method delivers when the user commits text: the way Chinese reaches a box.
+    void commit(const QString& text) const {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(child("Text2"), &event);
+    }
+    // Every question asked so far, as "title: text (buttons)".
+    QStringList questions() const {
+        QStringList asked;
+        for (const auto& q : prompts->asked)
+            asked.append(q.title + QStringLiteral(": ") + q.text +
+                         (q.buttons == Prompts::Buttons::Ok ? QStringLiteral(" (Ok)")
+                                                            : QStringLiteral(" (YesNo)")));
+        return asked;
     }
 
     std::shared_ptr<ScriptedPrompts> prompts;
     QPointer<MainWindow> window;
 };
 
-inline QStringList entries(const QComboBox* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i) texts.append(list->itemText(i));
-    return texts;
+// 300 font names, a third of them Chinese, none of them a preferred font.
+inline QStringList manyFontNames() {
+    QStringList names;
+    for (int i = 0; i < 300; ++i)
+        names.append((i % 3 ? QStringLiteral("Face %1") : QStringLiteral("字体%1")).arg(i));
+    return names;
 }
 
 }  // namespace zige::test
