@@ -7,7 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "surface/rtf_reader.h"
+#include "text/rtf_reader.h"
 
 namespace {
 

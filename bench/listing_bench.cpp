@@ -13,7 +13,7 @@
 #include "main_window/character_code.h"
 #include "main_window/listing.h"
 #include "main_window/main_window.h"
-#include "surface/prompts.h"
+#include "ui/prompts.h"
 
 namespace {
 

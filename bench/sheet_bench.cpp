@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "grid_sheet/sheet_window.h"
-#include "surface/colors.h"
-#include "surface/picture_box.h"
-#include "surface/prompts.h"
+#include "canvas/colors.h"
+#include "ui/picture_box.h"
+#include "ui/prompts.h"
 
 namespace {
 

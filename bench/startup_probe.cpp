@@ -12,7 +12,7 @@
 
 #ifndef ZIGE_MINIMAL_PROBE
 #include "main_window/main_window.h"
-#include "surface/prompts.h"
+#include "ui/prompts.h"
 #endif
 
 namespace {

@@ -8,8 +8,8 @@
 #include <array>
 #include <memory>
 
-#include "surface/font_resolution.h"
-#include "surface/picture_box.h"
+#include "canvas/glyph_cache.h"
+#include "ui/picture_box.h"
 #include "views/character_views.h"
 
 using namespace zige;
@@ -26,12 +26,13 @@ ViewInputs startUpInputs() {
 
 struct Views {
     std::array<std::unique_ptr<PictureBox>, 4> boxes;
-    std::array<PictureBox*, 4> pointers{};
+    std::array<Canvas*, 4> pointers{};
     Views() {
+        const auto glyphs = std::make_shared<GlyphCache>();
         for (int i = 0; i < 4; ++i) {
-            boxes[i] = std::make_unique<PictureBox>();
+            boxes[i] = std::make_unique<PictureBox>(nullptr, glyphs);
             boxes[i]->resize(185, 185);
-            pointers[i] = boxes[i].get();
+            pointers[i] = &boxes[i]->canvas();
         }
     }
 };
@@ -51,7 +52,7 @@ void RefreshViewsStartUp(benchmark::State& state) {
 void RefreshViewsFloor(benchmark::State& state) {
     std::array<QImage, 4> images;
     for (QImage& image : images) image = QImage(185, 185, QImage::Format_RGB32);
-    QFont font(resolveFontFamily(QString()));
+    QFont font(GlyphCache().family(QString()));
     font.setPointSizeF(120);
     const QPen solid(QColor(255, 0, 0), 1, Qt::SolidLine, Qt::FlatCap);
     const QPen dashDot(QColor(255, 0, 0), 1, Qt::DashDotLine, Qt::FlatCap);

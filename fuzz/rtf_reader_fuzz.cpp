@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "surface/rtf_reader.h"
+#include "text/rtf_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Fonts in char formats want a QGuiApplication; offscreen needs no display. It lives as long

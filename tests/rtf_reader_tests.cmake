@@ -12,6 +12,6 @@ set_tests_properties(hz_txt_matches_generator PROPERTIES FIXTURES_REQUIRED hz_tx
 # Every input the fuzzer kept still reads cleanly, with whatever compiler builds the tests.
 add_executable(rtf_corpus_check ${PROJECT_SOURCE_DIR}/fuzz/rtf_reader_fuzz.cpp)
 target_compile_definitions(rtf_corpus_check PRIVATE ZIGE_CORPUS_MAIN)
-target_link_libraries(rtf_corpus_check PRIVATE zige_surface)
+target_link_libraries(rtf_corpus_check PRIVATE zige_text)
 add_test(NAME rtf_fuzz_corpus COMMAND rtf_corpus_check ${PROJECT_SOURCE_DIR}/fuzz/corpus)
 set_tests_properties(rtf_fuzz_corpus PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)

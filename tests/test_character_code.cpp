@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "main_window/character_code.h"
-#include "surface/step_failed.h"
+#include "core/step_failed.h"
 
 using namespace zige;
 

@@ -13,8 +13,8 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "main_window/main_window.h"
-#include "surface/colors.h"
-#include "surface/picture_box.h"
+#include "canvas/colors.h"
+#include "ui/picture_box.h"
 #include "test_support.h"
 
 using namespace zige;
@@ -148,7 +148,7 @@ private slots:
 
     // Sizes, counts and gaps, including none at all, and what is refused: a failing step leaves
     // the drawing and the ratio, a failing height still takes the new width, and the rest of
-    // the resize runs. The bound: 16384 device pixels a side, 64 Mi pixels in all, 40000 cells.
+    // the resize runs. The bound: 32767 device pixels a side, 64 Mi pixels in all, 40000 cells.
     void redraws_data() {
         QTest::addColumn<Texts>("texts");  // the last list named is the one picked
         QTest::addColumn<QSize>("size");
@@ -167,8 +167,8 @@ private slots:
         QTest::newRow("product overflow") << Texts{"Combo1", "2000000", "Combo5", "2000"} << QSize(794, 1121) << "0.708" << Refused << none;
         QTest::newRow("negative") << Texts{"Combo8", "-1000"} << QSize(794, 1121) << "0.708" << Refused << none;
         QTest::newRow("bad height") << Texts{"Combo1", "20", "Combo10", ""} << QSize(1205, 1121) << "0.708" << Refused << none;
-        QTest::newRow("16387 wide") << Texts{"Combo5", "1", "Combo1", "4424"} << QSize(794, 1121) << "0.708" << Refused << none;
-        QTest::newRow("16383 wide") << Texts{"Combo5", "1", "Combo1", "4423"} << QSize(16383, 1121) << "14.616" << Drawn << none;
+        QTest::newRow("32770 wide") << Texts{"Combo5", "1", "Combo1", "8882"} << QSize(794, 1121) << "0.708" << Refused << none;
+        QTest::newRow("32766 wide") << Texts{"Combo5", "1", "Combo1", "8881"} << QSize(32766, 1121) << "29.233" << Drawn << none;
         QTest::newRow("over 64 Mi pixels") << Texts{"Combo5", "1", "Combo1", "4423", "Combo6", "1", "Combo2", "1082"}
                                            << QSize(16383, 1121) << "0.708" << Refused << none;
         QTest::newRow("40401 cells") << Texts{"Combo1", "1", "Combo2", "1", "Combo5", "201", "Combo6", "201"} << QSize(1602, 1121)

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "grid_sheet/sheet_window.h"
-#include "surface/colors.h"
-#include "surface/picture_box.h"
+#include "canvas/colors.h"
+#include "ui/picture_box.h"
 #include "test_support.h"
 
 using namespace zige;

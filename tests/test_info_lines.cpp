@@ -4,6 +4,7 @@
 
 #include "main_window/character_code.h"
 #include "main_window/info_lines.h"
+#include "canvas/glyph_cache.h"
 #include "test_support.h"
 
 using namespace zige;
@@ -47,18 +48,19 @@ private slots:
     }
 
     void fontLine() {
+        GlyphCache fonts;
         const QString cjk = test::installedCjkFamily(), latin = "DejaVu Sans";
         if (cjk.isEmpty()) QSKIP("no CJK font installed");
-        QCOMPARE(fontInfo(cjk, "120", "啊"), "字体「" + cjk + "」 · 120 磅（42.3 mm）");
-        QVERIFY(fontInfo("No Such Font Anywhere", "120", "啊")
+        QCOMPARE(fontInfo(fonts, cjk, "120", "啊"), "字体「" + cjk + "」 · 120 磅（42.3 mm）");
+        QVERIFY(fontInfo(fonts, "No Such Font Anywhere", "120", "啊")
                     .startsWith("注意：未安装字体「No Such Font Anywhere」"));
-        QVERIFY(fontInfo("", "x", "啊").startsWith("未选择字体，用「"));
+        QVERIFY(fontInfo(fonts, "", "x", "啊").startsWith("未选择字体，用「"));
         if (!QFontDatabase::families().contains(latin))
             QSKIP("DejaVu Sans (a font without CJK) is not installed");
-        const QString line = fontInfo(latin, "120", "啊");
+        const QString line = fontInfo(fonts, latin, "120", "啊");
         QVERIFY2(line.startsWith("注意：所选字体「DejaVu Sans」不含此字，实际显示的是「"),
                  qPrintable(line));
-        QVERIFY(fontInfo(latin, "120", "A").startsWith("字体「DejaVu Sans」"));
+        QVERIFY(fontInfo(fonts, latin, "120", "A").startsWith("字体「DejaVu Sans」"));
     }
 };
 

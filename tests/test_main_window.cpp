@@ -4,7 +4,7 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "main_window/info_lines.h"
-#include "surface/picture_box.h"
+#include "ui/picture_box.h"
 #include "window_under_test.h"
 
 using namespace zige;

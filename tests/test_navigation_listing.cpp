@@ -65,7 +65,7 @@ private slots:
             w.window->CurrentChar = "X";
             w.child<QLineEdit>("Text2")->setText("X");
             w.child("Text2")->setFocus();
-            w.child<PictureBox>("Picture1")->Cls();
+            w.child<PictureBox>("Picture1")->canvas().Cls();
             QTest::mouseClick(w.child(button == "next" ? "Command3" : "Command2"), Qt::LeftButton);
             const QString text = w.child<QLineEdit>("Text2")->text();
             const bool grid = countPixels(w.view(), isRed) > 0;

@@ -12,7 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "surface/rtf_reader.h"
+#include "text/rtf_reader.h"
 
 using namespace Qt::StringLiterals;
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "surface/prompts.h"
+#include "ui/prompts.h"
 
 namespace zige::test {
 

@@ -2,9 +2,9 @@
 // and of 2, where every stroke must still cover whole device pixels at the doubled place.
 #include <QtTest>
 
-#include "surface/numbers.h"
-#include "surface/picture_box.h"
-#include "surface/step_failed.h"
+#include "core/numbers.h"
+#include "ui/picture_box.h"
+#include "core/step_failed.h"
 #include "test_support.h"
 
 using namespace zige;
@@ -26,8 +26,8 @@ private slots:
     void init() {
         box = std::make_unique<PictureBox>();
         box->resize(185, 185);
-        box->Cls();
-        box->ForeColor = rgb(255, 0, 0);
+        box->canvas().Cls();
+        box->canvas().ForeColor = rgb(255, 0, 0);
 #ifdef ZIGE_SCALE_FACTOR
         QCOMPARE(box->Image().devicePixelRatio(), 2.0);
 #endif
@@ -48,10 +48,10 @@ private slots:
     // Both widths, and a line of no length, land on whole pixels at their place; the count
     // rules out anything beside them.
     void linesCoverWholePixelsAtTheirPlace() {
-        box->Line(10, 1210, 2410, 1210);  // a horizontal line on pixel row 81, columns 1..161
-        box->DrawWidth = 2;
-        box->Line(1210, 10, 1210, 2410);  // two pixels wide: columns 80 and 81
-        box->Line(1500, 1500, 1500, 1500);  // a two-pixel point: 99..100 both ways
+        box->canvas().Line(10, 1210, 2410, 1210);  // a horizontal line on pixel row 81, columns 1..161
+        box->canvas().DrawWidth = 2;
+        box->canvas().Line(1210, 10, 1210, 2410);  // two pixels wide: columns 80 and 81
+        box->canvas().Line(1500, 1500, 1500, 1500);  // a two-pixel point: 99..100 both ways
         const QImage image = box->Image();
         QVERIFY(crisp(image));
         for (double share : {shareOnRow(image, 81, 1, 161, isRed), shareOnColumn(image, 80, 1, 161, isRed),
@@ -61,10 +61,10 @@ private slots:
     }
 
     void styledLinesStartTheirPatternAtTheFirstPoint() {
-        box->DrawStyle = PictureBox::DashDot;
-        box->Line(2400, 300, 150, 300);  // drawn right to left: the dash starts at pixel 160
-        box->DrawStyle = PictureBox::Dot;
-        box->Line(150, 600, 2400, 600);
+        box->canvas().DrawStyle = Canvas::DashDot;
+        box->canvas().Line(2400, 300, 150, 300);  // drawn right to left: the dash starts at pixel 160
+        box->canvas().DrawStyle = Canvas::Dot;
+        box->canvas().Line(150, 600, 2400, 600);
         const QImage image = box->Image();
         QVERIFY(crisp(image));
         QVERIFY(isRed(at(image, 160, 20)) && isRed(at(image, 157, 20)));
@@ -76,27 +76,27 @@ private slots:
     }
 
     void imagePersistsAndShowsOnScreen() {
-        box->Line(10, 10, 2400, 2400);
-        box->Refresh();
+        box->canvas().Line(10, 10, 2400, 2400);
+        box->canvas().Refresh();
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         QCOMPARE(box->grab().toImage().convertToFormat(QImage::Format_RGB32), box->Image().convertToFormat(QImage::Format_RGB32));
         box->hide();
         box->show();
         QVERIFY(isRed(at(box->Image(), 50, 50)));
-        box->Cls();
+        box->canvas().Cls();
         QCOMPARE(countPixels(box->Image(), isWhite), box->Image().width() * box->Image().height());
     }
 
     void printRefusesSizesThePlatformCannotUse() {
         for (float size : {0.0f, -3.0f, 100000.0f}) {
-            box->FontSize = size;
-            QVERIFY_THROWS_EXCEPTION(StepFailed, box->Print(QStringLiteral("中")));
+            box->canvas().FontSize = size;
+            QVERIFY_THROWS_EXCEPTION(StepFailed, box->canvas().Print(QStringLiteral("中")));
         }
     }
 
     void sizeChangesKeepTheDrawingOrFailCleanly() {
-        box->Line(10, 10, 300, 10);
+        box->canvas().Line(10, 10, 300, 10);
         box->setSizeTwips(6000, 3000);
         QCOMPARE(box->size(), QSize(400, 200));
         QCOMPARE(box->Image().height(), int(200 * box->Image().devicePixelRatio()));

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "surface/picture_box.h"
-#include "surface/step_failed.h"
+#include "ui/picture_box.h"
+#include "core/step_failed.h"
 #include "test_support.h"
 #include "views/character_views.h"
 
@@ -17,7 +17,7 @@ class ViewsTest : public QObject {
     Q_OBJECT
 
     std::array<std::unique_ptr<PictureBox>, 4> boxes;
-    std::array<PictureBox*, 4> views{};
+    std::array<Canvas*, 4> views{};
     QString family;
 
     // The default grid box, 2400 twips square at (10, 10), with `changes` applied.
@@ -27,7 +27,7 @@ class ViewsTest : public QObject {
         for (auto [field, text] : changes) in.*field = QLatin1String(text);
         return in;
     }
-    QImage image(int i) const { return views[i]->Image(); }
+    QImage image(int i) const { return boxes[i]->Image(); }
 
 private slots:
     void init() {
@@ -35,7 +35,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             boxes[i] = std::make_unique<PictureBox>();
             boxes[i]->resize(185, 185);  // 2775 twips
-            views[i] = boxes[i].get();
+            views[i] = &boxes[i]->canvas();
         }
     }
 

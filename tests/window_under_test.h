@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "main_window/main_window.h"
-#include "surface/picture_box.h"
+#include "ui/picture_box.h"
 #include "test_support.h"
 
 namespace zige::test {

@@ -4,9 +4,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <cstdio>
+
+#include "text/cp936.h"
 
 namespace {
 
@@ -33,20 +33,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_hz_txt OUTPUT\n");
         return 2;
     }
-    QStringEncoder toGbk("GBK");
-    QStringDecoder fromGbk("GBK");
-    if (!toGbk.isValid() || !fromGbk.isValid()) {
-        std::fprintf(stderr, "make_hz_txt: no GBK converter\n");
-        return 1;
-    }
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 ";
-    appendHex(out, QByteArray(toGbk(u"宋体")));
+    appendHex(out, *zige::toCp936(QStringLiteral("宋体")));
     out += ";}}\n\\f0\\fs24\n";
 
     int count = 0;
     for (const Level& level : {Level{u"一级汉字", 16, 55}, Level{u"二级汉字", 56, 87}}) {
-        appendHex(out, QByteArray(toGbk(QStringView(level.heading))));
+        appendHex(out, *zige::toCp936(QString::fromUtf16(level.heading)));
         out += "\\par\n";
         for (int zone = level.firstZone; zone <= level.lastZone; ++zone) {
             out += '[' + QByteArray::number(zone) + "]\\par\n";
@@ -55,8 +49,8 @@ int main(int argc, char** argv) {
             for (int position = 1; position <= last; ++position) {
                 const char code[2] = {char(zone + 0xA0), char(position + 0xA0)};
                 // Each code must be one CJK ideograph in code page 936, or the table is wrong.
-                const QString ch = fromGbk(QByteArrayView(code, 2));
-                if (fromGbk.hasError() || ch.size() != 1 || ch[0] < u'\u4E00' ||
+                const QString ch = zige::fromCp936(QByteArray(code, 2));
+                if (ch.size() != 1 || ch[0] < u'\u4E00' ||
                     ch[0] > u'\u9FFF') {
                     std::fprintf(stderr, "make_hz_txt: %02X%02X is not a hanzi\n", uchar(code[0]),
                                  uchar(code[1]));

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "main_window/main_window.h"
-#include "surface/prompts.h"
+#include "ui/prompts.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

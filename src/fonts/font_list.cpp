@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 
-#include "surface/lists.h"
-#include "surface/step_failed.h"
+#include "ui/lists.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "grid_sheet/sheet_window.h"
-#include "surface/picture_box.h"
-#include "surface/prompts.h"
-#include "surface/step_failed.h"
+#include "ui/picture_box.h"
+#include "ui/prompts.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

@@ -10,19 +10,17 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "surface/lists.h"
-#include "surface/numbers.h"
-#include "surface/picture_box.h"
-#include "surface/prompts.h"
-#include "surface/step_failed.h"
-#include "surface/twips.h"
-#include "surface/twips_layout.h"
+#include "ui/lists.h"
+#include "core/numbers.h"
+#include "ui/picture_box.h"
+#include "ui/prompts.h"
+#include "core/step_failed.h"
+#include "core/twips.h"
+#include "ui/twips_layout.h"
 
 namespace zige {
 
 namespace {
-
-int pixels(double twips) { return int(std::lround(pixelsFromTwips(twips))); }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QString& tip, int left, int top,
               int width) {
@@ -49,7 +47,7 @@ double heightTwips(const QWidget& w) { return twipsFromPixels(w.height()); }
 // A size of zero or less is refused, as when the window is too small for the viewport.
 int positiveSize(double twips) {
     if (!(twips > 0)) throw StepFailed("size refused");
-    const int px = pixels(twips);
+    const int px = wholePixels(twips);
     if (px <= 0) throw StepFailed("size refused");
     return px;
 }
@@ -57,7 +55,7 @@ int positiveSize(double twips) {
 int position(double twips) {
     if (!std::isfinite(twips) || std::fabs(twips) > twipsFromPixels(QWIDGETSIZE_MAX))
         throw StepFailed("position refused");
-    return pixels(twips);
+    return wholePixels(twips);
 }
 
 // LargeChange = (Max + Min) * viewport / (canvas - viewport) in single precision; the bar takes
@@ -85,7 +83,7 @@ SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
     setObjectName(QStringLiteral("suchengge"));
     setWindowTitle(QStringLiteral("生成速成宝格"));
     buildControls();
-    resize(pixels(9795), pixels(7815));
+    resize(wholePixels(9795), wholePixels(7815));
     connectHandlers();
 }
 
@@ -130,7 +128,7 @@ void SheetWindow::buildControls() {
     Picture1->setAutoFillBackground(true);
     Picture1->setFocusPolicy(Qt::TabFocus);
     Picture2 = makeControl<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0);
-    Picture2->BackColor = kSystemWindowBackground;
+    Picture2->canvas().BackColor = kSystemWindowBackground;
     Picture2->setFocusPolicy(Qt::TabFocus);
 
     VScroll1 = makeControl<QScrollBar>(this, "VScroll1", 9075, 840, 255, 6375);

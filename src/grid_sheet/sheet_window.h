@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "sheet_drawing/sheet_layout.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -51,14 +53,6 @@ public:
     void HScroll1_Scroll();
     void VScroll1_Scroll();
 
-    // The largest sheet DrawSheet agrees to make: 16384 device pixels a side, 64 Mi pixels
-    // (256 MiB) in all, and 40000 cells (the lists alone give at most 2500). Anything larger
-    // counts as a canvas size the platform refuses, found before the old drawing is cleared, so
-    // a typed 5000 columns neither exhausts memory nor freezes the window.
-    static constexpr int kMaxCanvasSide = 16384;
-    static constexpr qint64 kMaxCanvasPixels = qint64(64) << 20;
-    static constexpr qint64 kMaxSheetCells = 40000;
-
     // The save dialog's file name: the name chosen last, offered again at the next save.
     QString CommonDialog1;
 
@@ -69,7 +63,9 @@ private:
     void buildControls();
     void connectHandlers();
     void setCanvasSize(double width, double height);
-    bool canvasFits(double width, double height) const;
+    // One direction of the sheet from its five lists; throws StepFailed for a bad text.
+    static SheetAxis readAxis(const QComboBox* count, const QComboBox* size, const QComboBox* gap,
+                              const QComboBox* before, const QComboBox* after);
     QImage sheetImageAt96Dpi();
 
     std::shared_ptr<Prompts> prompts_;

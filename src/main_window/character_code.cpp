@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-#include "surface/cp936.h"
-#include "surface/step_failed.h"
+#include "text/cp936.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

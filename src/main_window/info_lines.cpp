@@ -2,15 +2,12 @@
 
 #include <QFont>
 #include <QFontInfo>
-#include <QGlyphRun>
-#include <QRawFont>
-#include <QTextLayout>
 
 #include "main_window/character_code.h"
-#include "surface/cp936.h"
-#include "surface/font_resolution.h"
-#include "surface/numbers.h"
-#include "surface/step_failed.h"
+#include "text/cp936.h"
+#include "canvas/glyph_cache.h"
+#include "core/numbers.h"
+#include "core/step_failed.h"
 
 namespace zige {
 
@@ -22,18 +19,6 @@ QString millimetres(double twips) { return QString::number(twips * 25.4 / 1440.0
 
 QString codePoint(const QString& character) {
     return QStringLiteral("U+%1").arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
-}
-
-// Whether the platform has a face of that name rather than a substitute; asked once per name, as
-// the listing redraws thousands of times in the same font.
-bool isInstalled(const QString& family) {
-    static QString lastFamily;
-    static bool lastAnswer = false;
-    if (family != lastFamily) {
-        lastFamily = family;
-        lastAnswer = QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
-    }
-    return lastAnswer;
 }
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
@@ -73,40 +58,20 @@ QString characterInfo(const QString& character, const QString& gridWidth, const 
     return text;
 }
 
-QString familyDrawing(const QString& family, const QString& character) {
-    QFont font(family);
-    // Whether the face itself has the glyph; the answer depends on the face, not the size.
-    static QString lastFamily;
-    static QRawFont lastRaw;
-    if (family != lastFamily || !lastRaw.isValid()) {
-        lastFamily = family;
-        lastRaw = QRawFont::fromFont(font);
-    }
-    const char32_t ucs4 = character.toUcs4().value(0);
-    if (lastRaw.isValid() && lastRaw.supportsCharacter(ucs4)) return lastRaw.familyName();
-    // The platform falls back to another face: lay the text out to see which.
-    QTextLayout layout(character, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
-}
-
-QString fontInfo(const QString& chosenFont, const QString& sizeText, const QString& character) {
+QString fontInfo(GlyphCache& fonts, const QString& chosenFont, const QString& sizeText, const QString& character) {
     QString size;
     skipOnFailure([&] {
         const float points = toSingle(sizeText);
         size = QStringLiteral("%1 磅（%2 mm）").arg(QString::number(points), millimetres(points * 20.0));
     });
-    const QString family = resolveFontFamily(chosenFont);
-    const QString drawn = character.isEmpty() ? QFontInfo(QFont(family)).family() : familyDrawing(family, character);
+    const QString family = fonts.family(chosenFont);
+    const QString drawn = character.isEmpty() ? QFontInfo(QFont(family)).family() : fonts.familyDrawing(family, character);
     QString text;
     if (chosenFont.isEmpty())
         text = QStringLiteral("未选择字体，用「%1」显示").arg(drawn);
     else if (drawn.compare(chosenFont, Qt::CaseInsensitive) == 0)
         text = QStringLiteral("字体「%1」").arg(drawn);
-    else if (!isInstalled(chosenFont))
+    else if (!fonts.isInstalled(chosenFont))
         text = QStringLiteral("注意：未安装字体「%1」，实际显示的是「%2」").arg(chosenFont, drawn);
     else
         text = QStringLiteral("注意：所选字体「%1」不含此字，实际显示的是「%2」").arg(chosenFont, drawn);

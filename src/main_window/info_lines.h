@@ -4,6 +4,8 @@
 
 namespace zige {
 
+class GlyphCache;
+
 // The first information line: what the current character is — its zone/position code, GB2312
 // code and code point, or what kind of character it is when it has no such code — and the grid
 // box in millimetres. `gridWidth` and `gridHeight` are the grid box lists' texts, in twips.
@@ -11,9 +13,6 @@ QString characterInfo(const QString& character, const QString& gridWidth, const 
 
 // The second line: the font the character is really drawn in, with a warning when the chosen
 // font lacks it and the platform substitutes another.
-QString fontInfo(const QString& chosenFont, const QString& sizeText, const QString& character);
-
-// The family the platform draws `character` in when `family` is asked for.
-QString familyDrawing(const QString& family, const QString& character);
+QString fontInfo(GlyphCache& fonts, const QString& chosenFont, const QString& sizeText, const QString& character);
 
 }  // namespace zige

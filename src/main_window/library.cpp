@@ -8,9 +8,9 @@
 #include <QTextEdit>
 
 #include "main_window/main_window.h"
-#include "surface/numbers.h"
-#include "surface/rtf_reader.h"
-#include "surface/step_failed.h"
+#include "core/numbers.h"
+#include "text/rtf_reader.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

@@ -12,8 +12,8 @@
 
 #include "main_window/character_code.h"
 #include "main_window/main_window.h"
-#include "surface/prompts.h"
-#include "surface/step_failed.h"
+#include "ui/prompts.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

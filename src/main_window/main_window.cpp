@@ -20,22 +20,26 @@
 #include "grid_sheet/sheet_window.h"
 #include "main_window/character_code.h"
 #include "main_window/info_lines.h"
-#include "surface/lists.h"
-#include "surface/picture_box.h"
-#include "surface/prompts.h"
-#include "surface/step_failed.h"
-#include "surface/twips.h"
-#include "surface/twips_layout.h"
+#include "ui/lists.h"
+#include "ui/picture_box.h"
+#include "ui/prompts.h"
+#include "core/step_failed.h"
+#include "core/twips.h"
+#include "ui/twips_layout.h"
 #include "views/character_views.h"
+#include "canvas/glyph_cache.h"
 
 namespace zige {
 
 MainWindow::MainWindow(std::shared_ptr<Prompts> prompts, FontSource fonts, QWidget* parent)
-    : QWidget(parent), prompts_(std::move(prompts)), fonts_(std::move(fonts)) {
+    : QWidget(parent),
+      prompts_(std::move(prompts)),
+      fonts_(std::move(fonts)),
+      glyphs_(std::make_shared<GlyphCache>()) {
     setObjectName(QStringLiteral("vorel"));
     setWindowTitle(QStringLiteral("字格 — 汉字结构练习"));
     buildControls();
-    setFixedSize(int(std::lround(pixelsFromTwips(10635))), int(std::lround(pixelsFromTwips(7920))));
+    setFixedSize(wholePixels(10635), wholePixels(7920));
     connectHandlers();
 }
 
@@ -61,6 +65,7 @@ void MainWindow::connectHandlers() {
     connect(Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &MainWindow::Command7_Click);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+    connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, this, [this] { glyphs_->clear(); });
 }
 
 void MainWindow::Form_Load() {
@@ -91,7 +96,7 @@ void MainWindow::Form_Load() {
 
 void MainWindow::RefreshViews() {
     updateInfoLines();
-    zige::RefreshViews({Picture1, Picture2, Picture3, Picture4},
+    zige::RefreshViews({&Picture1->canvas(), &Picture2->canvas(), &Picture3->canvas(), &Picture4->canvas()},
                        {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
                         Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
                         Check1->checkState() != Qt::Unchecked});
@@ -100,7 +105,7 @@ void MainWindow::RefreshViews() {
 // Before the redraw, so the lines describe the character even when a bad value stops it.
 void MainWindow::updateInfoLines() {
     Label11->setText(characterInfo(CurrentChar, Combo7->currentText(), Combo8->currentText()));
-    Label12->setText(zige::fontInfo(Combo1->currentText(), Combo4->currentText(), CurrentChar));
+    Label12->setText(zige::fontInfo(*glyphs_, Combo1->currentText(), Combo4->currentText(), CurrentChar));
 }
 
 void MainWindow::redrawIgnoringFailure() {

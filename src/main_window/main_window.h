@@ -20,6 +20,7 @@ class QWindow;
 
 namespace zige {
 
+class GlyphCache;
 class PictureBox;
 class Prompts;
 class SheetWindow;
@@ -87,24 +88,47 @@ private:
     // CurrentChar from the lists, into the input box, then the redraw; throws StepFailed.
     void showListsCharacter();
     void rebuildFonts(QPushButton& button, const QString& caption, FontFilter filter);
+    // Previous (-1) or next (+1): one code along the position list, crossing zones at its ends.
+    void stepCharacter(QPushButton& button, int direction);
 
     std::shared_ptr<Prompts> prompts_;
     FontSource fonts_;
+    // Font answers and the glyph stamp the four views share.
+    std::shared_ptr<GlyphCache> glyphs_;
     QPointer<SheetWindow> sheetWindow_;
     QPointer<QWindow> lastFocusWindow_;
     bool activatedOnce_ = false;
     bool closing_ = false;
 
-    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
-    QComboBox *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7, *Combo8, *Combo9;
+    QPushButton* Command1;  // 获取汉字: the listing
+    QPushButton* Command2;  // 上一个字
+    QPushButton* Command3;  // 下一个字
+    QPushButton* Command4;  // 退出
+    QPushButton* Command5;  // 过滤: Chinese fonts only
+    QPushButton* Command6;  // 恢复: all fonts
+    QPushButton* Command7;  // 生成速成宝格: opens the sheet window
+    QComboBox* Combo1;      // 字体: font of the views and the library
+    QComboBox* Combo2;      // 汉字区号: zone 16..87
+    QComboBox* Combo3;      // 汉字位号: position 1..94
+    QComboBox* Combo4;      // 字 大 小: character size in points
+    QComboBox* Combo5;      // 左边距: grid box left, twips
+    QComboBox* Combo6;      // 顶边距: grid box top
+    QComboBox* Combo7;      // 宽度: grid box width
+    QComboBox* Combo8;      // 高度: grid box height
+    QComboBox* Combo9;      // 汉字库字号: library font size
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
-        *Label10, *Label11, *Label12, *Label13;
-    QPlainTextEdit* Text1;
-    QLineEdit* Text2;
-    QTextEdit* RichTextBox1;
-    QGroupBox* Frame1;
-    QCheckBox* Check1;
-    PictureBox *Picture1, *Picture2, *Picture3, *Picture4;
+        *Label10, *Label13;   // captions of the lists and of Check1
+    QLabel* Label11;          // information line: the character and the grid box
+    QLabel* Label12;          // information line: the font really drawn
+    QPlainTextEdit* Text1;    // the listing box; a click stops a listing
+    QLineEdit* Text2;         // 汉字输入: the character typed
+    QTextEdit* RichTextBox1;  // the character library hz.txt
+    QGroupBox* Frame1;        // 字格定义: holds the grid box lists
+    QCheckBox* Check1;        // 速成宝格覆盖显示: overlay in the quick grid view
+    PictureBox* Picture1;     // 米字格
+    PictureBox* Picture2;     // 九宫格
+    PictureBox* Picture3;     // 八卦格
+    PictureBox* Picture4;     // 速成宝格
 };
 
 }  // namespace zige

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "main_window/main_window.h"
-#include "surface/picture_box.h"
-#include "surface/twips_layout.h"
+#include "ui/picture_box.h"
+#include "ui/twips_layout.h"
 
 namespace zige {
 
@@ -40,8 +40,11 @@ QComboBox* dropDown(QWidget* parent, const char* name, int left, int top, int wi
     return combo;
 }
 
-PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left, int top) {
-    auto* picture = makeControl<PictureBox>(parent, name, left, top, 2775, 2775);
+PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left, int top,
+               const std::shared_ptr<GlyphCache>& glyphs) {
+    auto* picture = new PictureBox(parent, glyphs);
+    picture->setObjectName(QLatin1String(name));
+    placeTwips(picture, left, top, 2775, 2775);
     picture->setToolTip(tip);
     picture->setFocusPolicy(Qt::TabFocus);
     return picture;
@@ -112,10 +115,10 @@ void MainWindow::buildControls() {
     Check1->setAutoFillBackground(true);
     Check1->raise();
 
-    Picture1 = view(this, "Picture1", QStringLiteral("米字格"), 4920, 1680);
-    Picture2 = view(this, "Picture2", QStringLiteral("九宫格"), 7800, 1680);
-    Picture3 = view(this, "Picture3", QStringLiteral("八卦格"), 4920, 4560);
-    Picture4 = view(this, "Picture4", QStringLiteral("速成宝格"), 7800, 4560);
+    Picture1 = view(this, "Picture1", QStringLiteral("米字格"), 4920, 1680, glyphs_);
+    Picture2 = view(this, "Picture2", QStringLiteral("九宫格"), 7800, 1680, glyphs_);
+    Picture3 = view(this, "Picture3", QStringLiteral("八卦格"), 4920, 4560, glyphs_);
+    Picture4 = view(this, "Picture4", QStringLiteral("速成宝格"), 7800, 4560, glyphs_);
 
     Label11 = label(this, "Label11", QString(), 0, 7440, 10530, 180);
     Label11->setToolTip(QStringLiteral("当前汉字的区位码、GB2312 编码、Unicode 码位，以及字格的实际大小"));

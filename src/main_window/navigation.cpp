@@ -6,8 +6,8 @@
 
 #include "main_window/character_code.h"
 #include "main_window/main_window.h"
-#include "surface/numbers.h"
-#include "surface/step_failed.h"
+#include "core/numbers.h"
+#include "core/step_failed.h"
 
 namespace zige {
 
@@ -15,38 +15,26 @@ QString MainWindow::listsCharacter() const {
     return CharFromZonePosition(toInt32(Combo2->currentText()), toInt32(Combo3->currentText()));
 }
 
-// The step works on the lists' indexes and counts, so a position list without a selection
-// (index -1) still steps; the button comes back and the focus lands on the position list
-// whatever fails on the way.
-void MainWindow::Command2_Click() {
-    Command2->setEnabled(false);
-    endOnFailure([&] {
-        const int position = Combo3->currentIndex();
-        if (position > 0) {
-            Combo3->setCurrentIndex(position - 1);
-        } else if (const int zone = Combo2->currentIndex(); zone > 0) {
-            Combo2->setCurrentIndex(zone - 1);
-            Combo3->setCurrentIndex(Combo3->count() - 1);
-        }
-        showListsCharacter();
-    });
-    Command2->setEnabled(true);
-    Combo3->setFocus();
-}
+void MainWindow::Command2_Click() { stepCharacter(*Command2, -1); }
 
-void MainWindow::Command3_Click() {
-    Command3->setEnabled(false);
+void MainWindow::Command3_Click() { stepCharacter(*Command3, +1); }
+
+// The step works on the lists' indexes and counts, so a position list without a selection
+// (index -1) still steps: back to the last position of the zone before, or on to position 1.
+// The button comes back and the focus lands on the position list whatever fails on the way.
+void MainWindow::stepCharacter(QPushButton& button, int direction) {
+    button.setEnabled(false);
     endOnFailure([&] {
-        const int position = Combo3->currentIndex();
-        if (position < Combo3->count() - 1) {
-            Combo3->setCurrentIndex(position + 1);
-        } else if (const int zone = Combo2->currentIndex(); zone < Combo2->count() - 1) {
-            Combo2->setCurrentIndex(zone + 1);
-            Combo3->setCurrentIndex(0);
+        const int position = Combo3->currentIndex() + direction;
+        if (position >= 0 && position < Combo3->count()) {
+            Combo3->setCurrentIndex(position);
+        } else if (const int zone = Combo2->currentIndex() + direction; zone >= 0 && zone < Combo2->count()) {
+            Combo2->setCurrentIndex(zone);
+            Combo3->setCurrentIndex(direction > 0 ? 0 : Combo3->count() - 1);
         }
         showListsCharacter();
     });
-    Command3->setEnabled(true);
+    button.setEnabled(true);
     Combo3->setFocus();
 }
 

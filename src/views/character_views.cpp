@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "surface/numbers.h"
-#include "surface/picture_box.h"
+#include "canvas/canvas.h"
+#include "core/numbers.h"
 #include "views/grid_styles.h"
 
 namespace zige {
@@ -45,7 +45,7 @@ private:
     std::optional<std::int32_t> left_, top_, width_, height_;
 };
 
-void printCharacter(PictureBox& view, const ViewInputs& in) {
+void printCharacter(Canvas& view, const ViewInputs& in) {
     view.ForeColor = kSystemButtonText;
     view.FontSize = toSingle(in.sizeText);
     view.FontName = in.fontName;
@@ -58,21 +58,21 @@ void printCharacter(PictureBox& view, const ViewInputs& in) {
 
 }  // namespace
 
-void RefreshViews(const std::array<PictureBox*, 4>& views, const ViewInputs& inputs) {
+void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs) {
     ViewGridBox box(inputs);
     const GridStyle* const styles[] = {&kRiceGrid, &kNineSquareGrid, &kEightTrigramGrid};
     for (int i = 0; i < 3; ++i) {
-        PictureBox& view = *views[i];
+        Canvas& view = *views[i];
         view.Cls();
-        view.DrawStyle = PictureBox::Solid;
+        view.DrawStyle = Canvas::Solid;
         view.ForeColor = kGridRed;
         drawGrid(view, box, *styles[i]);
         printCharacter(view, inputs);
     }
 
-    PictureBox& quick = *views[3];
+    Canvas& quick = *views[3];
     if (!inputs.overlay) quick.Cls();
-    drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, PictureBox::DashDot});
+    drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, Canvas::DashDot});
     printCharacter(quick, inputs);
 }
 

@@ -5,7 +5,7 @@
 
 namespace zige {
 
-class PictureBox;
+class Canvas;
 
 // What the four views show, as the main window holds it: the texts of its lists, unconverted.
 // Each value is converted when a drawing step first needs it, so a bad value stops the redraw
@@ -24,6 +24,6 @@ struct ViewInputs {
 // Redraws the rice, nine-square, eight-trigram and quick-grid views, in that order, each under
 // the current character. Throws StepFailed at the first bad value; views already finished keep
 // their new drawing, later ones their previous image.
-void RefreshViews(const std::array<PictureBox*, 4>& views, const ViewInputs& inputs);
+void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs);
 
 }  // namespace zige

@@ -6,8 +6,10 @@
 
 namespace zige {
 
-// Code page 936 conversion. It goes through the converter named "GBK": the one named "GB2312"
-// maps some symbols (A1A4, A1AA) differently from code page 936.
+// The converter name for code page 936. Not "GB2312": that converter maps some symbols (A1A4,
+// A1AA) differently, and Chinese editors write the whole of code page 936 anyway.
+inline constexpr char kCodePage936[] = "GBK";
+
 QString fromCp936(const QByteArray& bytes);
 
 // The code page 936 bytes of `text`, or nothing when a character cannot be encoded.

@@ -1,13 +1,9 @@
-#include "surface/cp936.h"
+#include "text/cp936.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace zige {
-
-namespace {
-const char* const kCodePage936 = "GBK";
-}
 
 // Fresh converters each time: an ICU-backed converter keeps its error flag across resetState().
 QString fromCp936(const QByteArray& bytes) {

@@ -1,4 +1,4 @@
-#include "surface/colors.h"
+#include "canvas/colors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

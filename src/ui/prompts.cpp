@@ -1,4 +1,4 @@
-#include "surface/prompts.h"
+#include "ui/prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

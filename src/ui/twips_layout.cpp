@@ -1,16 +1,14 @@
-#include "surface/twips_layout.h"
+#include "ui/twips_layout.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
-#include "surface/twips.h"
+#include "core/twips.h"
 
 namespace zige {
 
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {
-    const auto px = [](int twips) { return int(std::lround(pixelsFromTwips(twips))); };
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    widget->setGeometry(wholePixels(left), wholePixels(top), wholePixels(width), wholePixels(height));
 }
 
 void centreOnScreen(QWidget* window) {

@@ -1,9 +1,9 @@
-#include "surface/lists.h"
+#include "ui/lists.h"
 
 #include <QComboBox>
 #include <QStringList>
 
-#include "surface/step_failed.h"
+#include "core/step_failed.h"
 
 namespace zige {
 

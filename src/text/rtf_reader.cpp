@@ -1,4 +1,6 @@
-#include "surface/rtf_reader.h"
+#include "text/rtf_reader.h"
+
+#include "text/cp936.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -220,9 +222,8 @@ int charsetCodePage(int charset) {
 }
 
 QStringDecoder decoderFor(int codePage) {
-    // "GBK", not "GB2312": Chinese editors write the whole of code page 936.
     static constexpr std::pair<int, const char*> kNames[] = {
-        {936, "GBK"},           {950, "Big5"},          {932, "Shift_JIS"},
+        {936, kCodePage936},          {950, "Big5"},          {932, "Shift_JIS"},
         {949, "windows-949"},   {437, "IBM437"},        {10000, "macintosh"},
         {65001, "UTF-8"},       {874, "windows-874"},   {1250, "windows-1250"},
         {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"},
@@ -663,7 +664,7 @@ bool loadRichTextFile(const QString& path, QTextDocument& document) {
     // otherwise with a UTF-8 byte order mark.
     QString text = data.startsWith("\xEF\xBB\xBF")
                        ? QStringDecoder(QStringDecoder::Utf8).decode(data)
-                       : QStringDecoder("GBK").decode(data);
+                       : fromCp936(data);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.removeIf([](QChar c) { return c != u'\n' && c != u'\t' && isDropped(c.unicode()); });

@@ -1,9 +1,9 @@
-#include "surface/numbers.h"
+#include "core/numbers.h"
 
 #include <cmath>
 #include <limits>
 
-#include "surface/step_failed.h"
+#include "core/step_failed.h"
 
 namespace zige {
 
