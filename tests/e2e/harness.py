@@ -1,0 +1,147 @@
+"""A real X server with a window manager for the end-to-end scenarios: Xvfb, openbox, the
+installed program, and helpers to drive it with xdotool and read it back from screenshots."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+from PIL import Image
+
+TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import")
+
+
+def missing_tool():
+    return next((tool for tool in TOOLS if not shutil.which(tool)), None)
+
+
+def run(*command, env=None, **kw):
+    return subprocess.run(command, check=True, capture_output=True, text=True, env=env, **kw).stdout
+
+
+def wait_for(what, probe, timeout=30):
+    end = time.time() + timeout
+    while time.time() < end:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.1)
+    sys.exit(f"FAIL: timed out waiting for {what}")
+
+
+def check(condition, what):
+    if not condition:
+        sys.exit(f"FAIL: {what}")
+    print(f"ok: {what}")
+
+
+class Session:
+    """One X server and window manager; the program is started afresh for each scenario."""
+
+    def __init__(self, build, scale=1, screenshots=None):
+        self.scale = scale
+        self.screenshots = screenshots
+        self.work = Path(tempfile.mkdtemp(prefix="zige-e2e-"))
+        self.prefix = self.work / "prefix"
+        run("cmake", "--install", build, "--prefix", str(self.prefix))
+        # Xvfb picks a free display itself and tells which, so parallel runs never share one.
+        # Without -noreset the server resets when its last client leaves, and a connection made
+        # meanwhile is refused.
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1300x24",
+                                      "-nolisten", "tcp", "-noreset"], stderr=subprocess.DEVNULL, pass_fds=[write_end])
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            display = ":" + announced.readline().strip()
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=str(self.work),
+                        QT_SCALE_FACTOR=str(scale), XDG_RUNTIME_DIR=str(self.work), LANG="C.UTF-8")
+        for name in ("QT_QPA_PLATFORMTHEME", "DBUS_SESSION_BUS_ADDRESS", "LANGUAGE", "LC_ALL"):
+            self.env.pop(name, None)  # no desktop session here, and the program must not follow the locale
+        self.app = None
+        wait_for("Xvfb", lambda: subprocess.run(["xdpyinfo"], env=self.env, capture_output=True).returncode == 0)
+        # Keyboard focus and window frames exist only with a window manager.
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", env=self.env))
+
+    # ---- the program ----
+    def start(self):
+        """Starts the installed program through its bin/ link from an unrelated folder (it must
+        still find hz.txt) and waits for the main window's first paint."""
+        self.log = open(self.work / "zige.log", "w")
+        self.app = subprocess.Popen([str(self.prefix / "bin" / "zige")], env=self.env, cwd=str(self.work),
+                                    stderr=self.log)
+        self.main = wait_for("the main window", lambda: self.window("^字格") or (
+            self.app.poll() is not None and sys.exit(f"FAIL: zige ended with {self.app.returncode}: "
+                                                     f"{(self.work / 'zige.log').read_text()}")), timeout=90)
+        # The quick grid view's pale blue band shows once the window has painted.
+        band = [(520 + u, 304 + v) for u in range(56, 106, 3) for v in range(2, 160, 3)]
+        pale = lambda c: c == (192, 192, 255)
+        wait_for("the first paint", lambda: self.share(self.shot(self.main), pale, band) > 0.3)
+        return self.main
+
+    def stop(self):
+        if self.app and self.app.poll() is None:
+            self.app.terminate()
+            self.app.wait(timeout=10)
+        self.app = None
+
+    def close(self):
+        self.stop()
+        for process in (self.wm, self.xvfb):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    # ---- windows ----
+    def window(self, name):
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env,
+                             capture_output=True, text=True).stdout.split()
+        return out[-1] if out else None
+
+    def geometry(self, wid, frame=False):
+        """(x, y, width, height) of the client area, or of the whole window with its frame."""
+        info = run("xwininfo", "-id", wid, *(["-frame"] if frame else []), env=self.env)
+        value = {line.split(":")[0].strip(): line.split(":")[1].strip() for line in info.splitlines() if ":" in line}
+        return (int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"]),
+                int(value["Width"]), int(value["Height"]))
+
+    def screen(self):
+        path = self.work / "screen.png"
+        run("import", "-window", "root", str(path), env=self.env)
+        return Image.open(path).convert("RGB")
+
+    def shot(self, wid, name=None):
+        """The window's client area; kept for the README when asked for and named."""
+        x, y, w, h = self.geometry(wid)
+        image = self.screen().crop((x, y, x + w, y + h))
+        if name and self.screenshots:
+            image.save(Path(self.screenshots) / f"{name}.png")
+        return image
+
+    # ---- input, in logical pixels of the window ----
+    def focus(self, wid):
+        run("xdotool", "windowactivate", "--sync", wid, env=self.env)
+
+    def click(self, wid, x, y, button=1):
+        s = self.scale
+        run("xdotool", "mousemove", "--window", wid, str(x * s), str(y * s), "click", str(button), env=self.env)
+
+    def key(self, *keys):
+        run("xdotool", "key", "--clearmodifiers", *keys, env=self.env)
+
+    def type(self, text):
+        run("xdotool", "type", "--delay", "20", text, env=self.env)
+
+    # ---- reading pixels ----
+    def px(self, image, x, y):
+        return image.getpixel((x * self.scale, y * self.scale))
+
+    def share(self, image, test, points):
+        return sum(1 for p in points if test(self.px(image, *p))) / len(points)

@@ -1,0 +1,31 @@
+"""The grid sheet window, and its default sheet saved through the real save dialog."""
+import time
+
+from PIL import Image
+
+from harness import check, wait_for
+
+
+def run(s):
+    s.click(s.main, 228, 20)
+    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
+    time.sleep(1.0)
+    s.shot(sheet, "sheet-window")
+    s.click(sheet, 616, 18)
+    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    time.sleep(1.0)
+    target = s.work / "sheet.bmp"
+    s.focus(dialog)
+    s.key("ctrl+a")
+    s.type(str(target))
+    s.key("Return")
+    wait_for("the saved sheet", lambda: target.exists() and target.stat().st_size > 0)
+    time.sleep(0.5)
+    bmp = Image.open(target)
+    check(bmp.format == "BMP" and bmp.size == (794, 1121), f"saved BMP is 794×1121 (got {bmp.size})")
+    dpi = bmp.info.get("dpi", (0, 0))
+    check(abs(dpi[0] - 96) < 0.1 and abs(dpi[1] - 96) < 0.1, f"saved BMP is 96 dpi (got {dpi})")
+    rgb = bmp.convert("RGB")
+    # The first cell's band: x from 1102.5 + 661.5 / 3 twips, y from 992.25 twips.
+    check(rgb.getpixel((90, 80)) == (255, 255, 192), "light yellow band in the first cell")
+    check(rgb.getpixel((30, 30)) == (255, 255, 255), "white margin")
