@@ -1,2 +1,3 @@
 zige_add_test(test_grid_sheet test_grid_sheet.cpp)
 zige_add_test(test_grid_sheet_hidpi test_grid_sheet_hidpi.cpp)
+zige_add_test(test_copybook test_copybook.cpp)

@@ -14,6 +14,7 @@ namespace {
 
 Qt::PenStyle penStyle(int drawStyle) {
     switch (drawStyle) {
+        case Canvas::Dash: return Qt::DashLine;
         case Canvas::Dot: return Qt::DotLine;
         case Canvas::DashDot: return Qt::DashDotLine;
         default: return Qt::SolidLine;
@@ -47,6 +48,11 @@ QFont Canvas::printFont() {
 void Canvas::Print(const QString& text) {
     const QFont font = printFont();
     if (!text.isEmpty()) printText(text, font);
+}
+
+void Canvas::PrintScaled(const QString& text, double scaleX, double scaleY) {
+    const QFont font = printFont();
+    if (!text.isEmpty() && scaleX > 0 && scaleY > 0) printScaledText(text, font, scaleX, scaleY);
 }
 
 void Canvas::applyPen(QPainter& painter, ColorValue color, qreal width, Qt::PenCapStyle cap) {
@@ -180,6 +186,20 @@ void RasterCanvas::printText(const QString& text, const QFont& font) {
     painter().drawImage(QRect(stamp.deviceOrigin(), glyphs.size()), glyphs, glyphs.rect());
 }
 
+void RasterCanvas::printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) {
+    QPainter& p = painter();
+    p.save();
+    // In logical pixels, where a point size means 96-dpi pixels on this image.
+    p.setWorldTransform(QTransform());
+    p.translate(pixelsFromTwips(CurrentX), pixelsFromTwips(CurrentY));
+    p.scale(scaleX, scaleY);
+    p.setFont(font);
+    p.setPen(resolveColor(ForeColor));
+    p.drawText(QPointF(0, QFontMetricsF(font, &image_).ascent()), text);
+    p.restore();
+    forgetPen();
+}
+
 // ---- Vector ----
 
 VectorCanvas::VectorCanvas(QPainter& painter, const QRectF& area, std::shared_ptr<GlyphCache> glyphs)
@@ -216,15 +236,20 @@ void VectorCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue 
     painter_.drawRect(box);
 }
 
-void VectorCanvas::printText(const QString& text, const QFont& font) {
+void VectorCanvas::printText(const QString& text, const QFont& font) { printScaledText(text, font, 1, 1); }
+
+void VectorCanvas::printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) {
     // In twips a point is 20 units; the glyphs stay outlines on the page.
     QFont twipsFont(font);
     twipsFont.setPixelSize(std::max(1, int(std::lround(font.pointSizeF() * 20))));
-    const QFontMetricsF metrics(twipsFont);
+    painter_.save();
+    painter_.translate(CurrentX, CurrentY);
+    painter_.scale(scaleX, scaleY);
     painter_.setFont(twipsFont);
     painter_.setPen(resolveColor(ForeColor));
+    painter_.drawText(QPointF(0, QFontMetricsF(twipsFont).ascent()), text);
+    painter_.restore();
     forgetPen();
-    painter_.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), text);
 }
 
 }  // namespace zige

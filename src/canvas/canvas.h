@@ -19,7 +19,7 @@ class GlyphCache;
 // pixels, VectorCanvas keeps its exact geometry at true size.
 class Canvas {
 public:
-    enum DrawStyles { Solid = 0, Dot = 2, DashDot = 3 };
+    enum DrawStyles { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
     enum FillStyles { FillSolid = 0, FillTransparent = 1 };
 
     Canvas(const Canvas&) = delete;
@@ -49,6 +49,9 @@ public:
     // Prints `text` with the top-left of its cell at (CurrentX, CurrentY), with no background.
     // Throws StepFailed for a font size the platform cannot use.
     void Print(const QString& text);
+    // Prints `text` at (CurrentX, CurrentY) as Print does, its glyphs stretched by scaleX and
+    // scaleY about that point: a character mapped from one box onto another of another size.
+    void PrintScaled(const QString& text, double scaleX, double scaleY);
     // Shows what has been drawn.
     virtual void Refresh() {}
 
@@ -62,6 +65,7 @@ protected:
     virtual void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) = 0;
     virtual void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) = 0;
     virtual void printText(const QString& text, const QFont& font) = 0;
+    virtual void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) = 0;
 
     // Gives `painter` a pen of `color`, `width` device units wide, in the current DrawStyle.
     // Most lines reuse the previous pen; making and setting a new one costs more than the line.
@@ -111,6 +115,7 @@ protected:
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
     void printText(const QString& text, const QFont& font) override;
+    void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) override;
 
 private:
     struct StrokeGrid;
@@ -136,6 +141,7 @@ protected:
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
     void printText(const QString& text, const QFont& font) override;
+    void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) override;
 
 private:
     QPainter& painter_;

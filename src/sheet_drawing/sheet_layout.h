@@ -6,6 +6,7 @@
 namespace zige {
 
 class Canvas;
+struct Copybook;
 
 // One sheet unit: 216 of them span an A4 page width of 11907 twips.
 inline constexpr double kSheetUnit = 11907.0 / 216;
@@ -36,8 +37,19 @@ struct SheetLayout {
     qint64 cells() const;
 };
 
-// Clears `canvas` and draws `rows` rows of quick-grid cells (all of them when negative), column
-// by column, each column from top to bottom, the first row after the top margin.
-void drawSheet(Canvas& canvas, const SheetLayout& layout, std::int32_t rows = -1);
+// Rows of a sheet drawn onto one canvas: `count` rows from row `first` (from 0), or all of them
+// when `count` is negative. The first of them is drawn right after the top margin, so a sheet
+// split over pages starts each page like the sheet itself.
+struct SheetRows {
+    std::int32_t first = 0;
+    std::int32_t count = -1;
+};
+
+// Clears `canvas` and draws the cells of `rows`, column by column, each column from top to
+// bottom. Plain quick-grid cells; or, with a copybook that has characters, sheet number `sheet`
+// of it: each row one character in its model and pale copies, in the copybook's cell grid.
+// Throws StepFailed for a font size the platform refuses.
+void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows = {}, const Copybook* copybook = nullptr,
+               int sheet = 0);
 
 }  // namespace zige

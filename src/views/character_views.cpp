@@ -13,7 +13,6 @@ namespace {
 
 constexpr ColorValue kGridRed = rgb(255, 0, 0);
 constexpr ColorValue kBandBlue = rgb(192, 192, 255);
-constexpr double kPrintPosition = 10;  // twips, both ways: the grid box's default corner
 
 // The grid box in twips, read from the list texts on first use.
 class ViewGridBox {

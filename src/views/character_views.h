@@ -7,6 +7,9 @@ namespace zige {
 
 class Canvas;
 
+// Where every view prints its character, both ways in twips: the grid box's default corner.
+inline constexpr double kPrintPosition = 10;
+
 // What the four views show, as the main window holds it: the texts of its lists, unconverted.
 // Each value is converted when a drawing step first needs it, so a bad value stops the redraw
 // exactly at the first step that uses it.

@@ -54,16 +54,20 @@ inline constexpr std::span<const Segment> kOutline = std::span(kOutlineAndCross)
 
 }  // namespace grid_tables
 
-// A grid drawn in one colour: the solid lines first, then the dash-dot ones.
+// A grid drawn in one colour: the solid lines first, then the light ones in their style.
 struct GridStyle {
     std::span<const Segment> solid;
-    std::span<const Segment> dashDot;
+    std::span<const Segment> light;
+    int lightStyle = Canvas::DashDot;
 };
 
 inline constexpr GridStyle kRiceGrid{grid_tables::kOutline, grid_tables::kRiceDashDot};  // 米字格
 inline constexpr GridStyle kNineSquareGrid{grid_tables::kOutline,
                                            std::span(grid_tables::kThirdsAndQuickCuts).first(4)};  // 九宫格
 inline constexpr GridStyle kEightTrigramGrid{grid_tables::kOutlineAndCross, grid_tables::kEightDashDot};  // 八卦格
+// 田字格, the grid most schools print: the outline and a dashed centre cross.
+inline constexpr GridStyle kTianGrid{grid_tables::kOutline, std::span(grid_tables::kOutlineAndCross).subspan(4),
+                                     Canvas::Dash};
 
 // The quick grid's figures, shared by the main window's fourth view and the sheet's cells:
 // outline and centre cross, thirds and four corner cuts (the lower two at a quarter).
@@ -74,8 +78,8 @@ template <typename Box>
 void drawGrid(Canvas& canvas, Box& box, const GridStyle& grid) {
     canvas.DrawStyle = Canvas::Solid;
     drawSegments(canvas, box, grid.solid);
-    canvas.DrawStyle = Canvas::DashDot;
-    drawSegments(canvas, box, grid.dashDot);
+    canvas.DrawStyle = grid.lightStyle;
+    drawSegments(canvas, box, grid.light);
 }
 
 // How a quick grid is inked: the view uses red with a 2-pixel outline and dash-dot light lines
@@ -87,9 +91,9 @@ struct QuickGridPens {
     int lightStyle;
 };
 
-// The centre band, filled, outlined in the light style; then the heavy lines, then the light.
+// The centre band, filled, outlined in the light style.
 template <typename Box>
-void drawQuickGrid(Canvas& canvas, Box& box, const QuickGridPens& pens) {
+void drawQuickGridBand(Canvas& canvas, Box& box, const QuickGridPens& pens) {
     canvas.DrawStyle = pens.lightStyle;
     canvas.DrawWidth = 1;
     canvas.FillStyle = Canvas::FillSolid;
@@ -101,7 +105,12 @@ void drawQuickGrid(Canvas& canvas, Box& box, const QuickGridPens& pens) {
     const float bottom = static_cast<float>(box.y(Frac::One));
     canvas.LineBox(left, top, right, bottom, pens.line);
     canvas.FillStyle = Canvas::FillTransparent;
+}
 
+// The heavy lines, then the light ones.
+template <typename Box>
+void drawQuickGridLines(Canvas& canvas, Box& box, const QuickGridPens& pens) {
+    canvas.ForeColor = pens.line;
     canvas.DrawStyle = Canvas::Solid;
     canvas.DrawWidth = pens.heavyWidth;
     drawSegments(canvas, box, kQuickGridHeavy);
@@ -109,6 +118,12 @@ void drawQuickGrid(Canvas& canvas, Box& box, const QuickGridPens& pens) {
     canvas.DrawWidth = 1;
     canvas.DrawStyle = pens.lightStyle;
     drawSegments(canvas, box, kQuickGridLight);
+}
+
+template <typename Box>
+void drawQuickGrid(Canvas& canvas, Box& box, const QuickGridPens& pens) {
+    drawQuickGridBand(canvas, box, pens);
+    drawQuickGridLines(canvas, box, pens);
 }
 
 }  // namespace zige

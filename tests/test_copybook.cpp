@@ -1,0 +1,158 @@
+// Copybook sheets on the canvas image: the model glyph sits in its cell as the main window's
+// quick-grid view shows it in the grid box, pale copies under the grid lines, and no copybook
+// leaves the plain sheet untouched.
+#include <QtTest>
+
+#include "canvas/canvas.h"
+#include "canvas/glyph_cache.h"
+#include "sheet_drawing/copybook.h"
+#include "sheet_drawing/sheet_layout.h"
+#include "test_support.h"
+#include "views/character_views.h"
+
+using namespace zige;
+using namespace zige::test;
+
+namespace {
+
+// Cells 44 units square (2425.5 twips), so a 2400-twip grid box maps almost one to one.
+SheetLayout bigCells(int columns, int rows) { return {{columns, 44, 1, 20, 15}, {rows, 44, 1, 18, 15}}; }
+
+QImage drawn(const SheetLayout& layout, const Copybook* book, int sheet = 0) {
+    RasterCanvas canvas;
+    canvas.resize(QSize(qRound(layout.across.extentTwips() / 15), qRound(layout.down.extentTwips() / 15)), 1);
+    drawSheet(canvas, layout, {}, book, sheet);
+    return canvas.Image().copy();
+}
+
+// The main window's quick-grid view of `character` with the grid box `box`.
+QImage view(const QString& family, const QString& character, const QRectF& box) {
+    auto glyphs = std::make_shared<GlyphCache>();
+    std::array<RasterCanvas, 4> canvases{RasterCanvas(glyphs), RasterCanvas(glyphs), RasterCanvas(glyphs),
+                                         RasterCanvas(glyphs)};
+    for (RasterCanvas& c : canvases) c.resize(QSize(185, 185), 1);
+    RefreshViews({&canvases[0], &canvases[1], &canvases[2], &canvases[3]},
+                 {character, family, "120", QString::number(box.left()), QString::number(box.top()),
+                  QString::number(box.width()), QString::number(box.height()), false});
+    return canvases[3].Image().copy();
+}
+
+// The share of `from`'s ink that lands within a pixel of `to`'s ink when `from` pixel (x, y)
+// goes to `map`(x, y).
+template <typename Map>
+double inkLanding(const QImage& from, const QImage& to, QRect area, Map map) {
+    int ink = 0, landed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!isDark(from.pixel(x, y))) continue;
+            ++ink;
+            const QPoint p = map(x, y);
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = to.valid(p.x() + dx, p.y() + dy) && isDark(to.pixel(p.x() + dx, p.y() + dy));
+            landed += near;
+        }
+    return ink ? double(landed) / ink : 0;
+}
+
+}  // namespace
+
+class CopybookTest : public QObject {
+    Q_OBJECT
+
+    QString family;
+
+private slots:
+    void initTestCase() {
+        family = installedCjkFamily();
+        if (family.isEmpty()) QSKIP("no CJK font installed");
+    }
+
+    void characters() {
+        QCOMPARE(practiceCharacters(QString::fromUcs4(U"永 字\r\n𠀀\t八")),
+                 QStringList({"永", "字", QString::fromUcs4(U"𠀀"), "八"}));
+        Copybook book;
+        book.characters = practiceCharacters(QString(30, u'永'));
+        QCOMPARE(book.sheetCount(21), 2);
+        QCOMPARE(book.sheetCount(30), 1);
+    }
+
+    // The view's glyph, mapped from its grid box onto the cell, lands on the cell's glyph and
+    // the other way round: for a square box and for a stretched one.
+    void modelSitsAsInTheGridBox_data() {
+        QTest::addColumn<QRectF>("box");
+        QTest::newRow("default box") << QRectF(10, 10, 2400, 2400);
+        QTest::newRow("stretched and moved") << QRectF(100, 0, 2000, 2700);
+    }
+    void modelSitsAsInTheGridBox() {
+        QFETCH(QRectF, box);
+        Copybook book;
+        book.characters = {"永"};
+        book.placement = {family, 120, box};
+        const QImage sheet = drawn(bigCells(1, 1), &book);
+        const QImage quick = view(family, "永", box);
+        const double cellLeft = 20 * kSheetUnit, cellTop = 18 * kSheetUnit, side = 44 * kSheetUnit;
+        const double sx = side / box.width(), sy = side / box.height();
+        const auto toCell = [&](int x, int y) {
+            return QPoint(int(std::floor((cellLeft + ((x + 0.5) * 15 - box.left()) * sx) / 15)),
+                          int(std::floor((cellTop + ((y + 0.5) * 15 - box.top()) * sy) / 15)));
+        };
+        const auto toView = [&](int x, int y) {
+            return QPoint(int(std::floor((box.left() + ((x + 0.5) * 15 - cellLeft) / sx) / 15)),
+                          int(std::floor((box.top() + ((y + 0.5) * 15 - cellTop) / sy) / 15)));
+        };
+        QVERIFY(countPixels(quick, isDark) > 1000);
+        QVERIFY(inkLanding(quick, sheet, quick.rect(), toCell) >= 0.9);
+        QVERIFY(inkLanding(sheet, quick, sheet.rect(), toView) >= 0.9);
+    }
+
+    // Model, then pale copies, then empty cells; pale is lighter and the grid's lines show
+    // through it; a row without a character, and a copybook without text, are plain cells.
+    void rowsOfCopies() {
+        Copybook book;
+        book.characters = {"永"};
+        book.placement.fontName = family;
+        const SheetLayout layout = bigCells(6, 2);
+        const QImage sheet = drawn(layout, &book), plain = drawn(layout, nullptr);
+        const auto cellOf = [&](int column, int row, const QImage& image) {
+            return image.copy(qRound((20 + 45 * column) * kSheetUnit / 15), qRound((18 + 45 * row) * kSheetUnit / 15),
+                              160, 160);
+        };
+        const auto meanInk = [](const QImage& image) {
+            qint64 sum = 0, n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const QRgb c = image.pixel(x, y); qGray(c) < 245 && qRed(c) == qBlue(c) && qGreen(c) == qBlue(c))
+                        sum += qGray(c), ++n;
+            return n ? double(sum) / n : 255.0;
+        };
+        const auto cell = [&](int column, int row) { return cellOf(column, row, sheet); };
+        const QImage model = cell(0, 0), pale = cell(1, 0);
+        QVERIFY(meanInk(model) < 100);
+        QVERIFY(meanInk(pale) > 150 && meanInk(pale) < 245);
+        QCOMPARE(cell(4, 0), cellOf(4, 0, plain));
+        QCOMPARE(cell(0, 1), cellOf(0, 1, plain));  // the second row has no character
+        // The vertical centre line, found in the empty cell under the pale one, is whole in the
+        // pale cell too, though the glyph's stroke runs down it.
+        const QImage below = cell(1, 1);
+        const QRgb navy = resolveColor(kSystemActiveCaption).rgb();
+        int middle = 0;
+        for (int x = 60; x < 100; ++x)
+            if (shareOnColumn(below, x, 20, 140, [](QRgb c) { return c == resolveColor(kSystemActiveCaption).rgb(); }) == 1)
+                middle = x;
+        QVERIFY(middle > 0);
+        int covered = 0;
+        for (int y = 20; y <= 140; ++y) {
+            QCOMPARE(pale.pixel(middle, y), navy);
+            covered += pale.pixel(middle + 1, y) != below.pixel(middle + 1, y);
+        }
+        QVERIFY(covered > 20);
+
+        Copybook none;
+        QCOMPARE(drawn(layout, &none), drawn(layout, nullptr));
+    }
+};
+
+QTEST_MAIN(CopybookTest)
+#include "test_copybook.moc"
