@@ -1,6 +1,8 @@
-# Tests of the Unihan table; included from tests/CMakeLists.txt. They read Debian's unicode-data
+# Tests of the Unihan table; included from tests/CMakeLists.txt. Both read Debian's unicode-data
 # where it is installed and skip otherwise.
 set(ZIGE_UNICODE_DIR /usr/share/unicode)
+zige_add_test(test_hanzi_facts test_hanzi_facts.cpp)
+target_compile_definitions(test_hanzi_facts PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
 
 # The committed data/unihan_table.txt is exactly what tools/make_unihan_table writes.
 if(TARGET make_unihan_table)
