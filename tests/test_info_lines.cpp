@@ -18,9 +18,9 @@ private slots:
         QTest::addColumn<QString>("line");
         const QString box = " · 字格 42.3 × 42.3 mm", wide = QString::fromUcs4(U"\U00020000");
         QTest::newRow("first") << "啊"
-                               << "啊 区位 1601 · GB B0A1 · U+554A" + box;
+                               << "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A" + box;
         QTest::newRow("last") << "齄"
-                              << "齄 区位 8794 · GB F7FE · U+9F44" + box;
+                              << "齄 zhā · 鼻部 · 23 画 · 区位 8794 · GB F7FE · U+9F44" + box;
         QTest::newRow("letter") << "A"
                                 << "A 单字节字符，不是汉字 · U+0041" + box;
         QTest::newRow("symbol") << "，"
@@ -43,8 +43,8 @@ private slots:
         QVERIFY2(line.startsWith(empty + " 区位 5590 · GB D7FA · U+") &&
                      line.endsWith("字格 42.3 × 21.2 mm"),
                  qPrintable(line));
-        QCOMPARE(characterInfo("啊", "x", "2400"),
-                 QString("啊 区位 1601 · GB B0A1 · U+554A"));  // unreadable: no box
+        QCOMPARE(characterInfo("字", "x", "2400"),
+                 QString("字 zì · 子部 · 6 画 · 区位 5554 · GB D7D6 · U+5B57"));  // unreadable: no box
     }
 
     void fontLine() {

@@ -5,6 +5,7 @@
 
 #include "main_window/character_code.h"
 #include "text/cp936.h"
+#include "text/hanzi_facts.h"
 #include "canvas/glyph_cache.h"
 #include "core/numbers.h"
 #include "core/step_failed.h"
@@ -23,6 +24,14 @@ QString codePoint(const QString& character) {
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
+// "zì · 子部 · 6 画 · " for a hanzi of the Unihan table; nothing for any other character.
+QString readingRadicalStrokes(const QString& character) {
+    const std::optional<HanziFacts> facts = hanziFacts(character.toUcs4().value(0));
+    if (!facts) return {};
+    return facts->reading + kSeparator + QString::fromUcs4(&facts->radical, 1) + QStringLiteral("部") + kSeparator +
+           QString::number(facts->strokes) + QStringLiteral(" 画") + kSeparator;
+}
+
 // What kind of character it is, and its codes where it has them.
 QString describe(const QString& character) {
     const std::optional<ZonePosition> code = ZonePositionFromChar(character);
@@ -39,8 +48,8 @@ QString describe(const QString& character) {
                            .arg(zone + 0xA0, 2, 16, QLatin1Char('0'))
                            .arg(position + 0xA0, 2, 16, QLatin1Char('0'))
                            .toUpper();
-    QString text = character + QStringLiteral(" 区位 ") + twoDigits(zone) + twoDigits(position) + kSeparator + gb +
-                   kSeparator + codePoint(character);
+    QString text = character + QLatin1Char(' ') + readingRadicalStrokes(character) + QStringLiteral("区位 ") +
+                   twoDigits(zone) + twoDigits(position) + kSeparator + gb + kSeparator + codePoint(character);
     if (zone < 16) text += kSeparator + QStringLiteral("符号，不是汉字");
     return text;
 }

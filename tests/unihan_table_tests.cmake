@@ -1,0 +1,16 @@
+# Tests of the Unihan table; included from tests/CMakeLists.txt. Both read Debian's unicode-data
+# where it is installed and skip otherwise.
+set(ZIGE_UNICODE_DIR /usr/share/unicode)
+zige_add_test(test_hanzi_facts test_hanzi_facts.cpp)
+target_compile_definitions(test_hanzi_facts PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
+
+# The committed data/unihan_table.txt is exactly what tools/make_unihan_table writes.
+if(TARGET make_unihan_table)
+  add_test(NAME unihan_table_matches_generator
+    COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:make_unihan_table> -DUNICODE_DIR=${ZIGE_UNICODE_DIR}
+            -DGENERATED=${CMAKE_CURRENT_BINARY_DIR}/unihan_table_generated.txt
+            -DCOMMITTED=${PROJECT_SOURCE_DIR}/data/unihan_table.txt
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/check_unihan_table.cmake)
+  set_tests_properties(unihan_table_matches_generator PROPERTIES
+    SKIP_REGULAR_EXPRESSION "skipped: unicode-data is not installed")
+endif()
