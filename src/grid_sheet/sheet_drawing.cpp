@@ -1,6 +1,7 @@
 // DrawSheet: the canvas size from the ten lists, the ratio read-out and the cells.
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -29,6 +30,8 @@ void SheetWindow::setCanvasSize(double width, double height) {
 }
 
 void SheetWindow::DrawSheet() {
+    // A copybook reads the main window first, so a bad list text there leaves the sheet as it was.
+    const Copybook book = copybook();
     SheetLayout layout;
     layout.across = readAxis(Combo5, Combo1, Combo3, Combo7, Combo8);
     const double width = layout.across.extentTwips();
@@ -53,8 +56,9 @@ void SheetWindow::DrawSheet() {
     if (!std::isfinite(ratio)) throw StepFailed("division by zero");
     Text1->setText(formatZeroPointHashes(ratio).trimmed());
 
+    copybookSheet_ = std::min(copybookSheet_, book.sheetCount(layout.down.count) - 1);
     RasterCanvas& canvas = Picture2->canvas();
-    drawSheet(canvas, layout);
+    drawSheet(canvas, layout, {}, &book, copybookSheet_);
     canvas.Refresh();
 }
 

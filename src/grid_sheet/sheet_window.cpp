@@ -12,6 +12,7 @@
 
 #include "ui/lists.h"
 #include "core/numbers.h"
+#include "canvas/glyph_cache.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
 #include "core/step_failed.h"
@@ -79,7 +80,7 @@ float scrolledOffset(const QScrollBar& bar, double canvas, double viewport) {
 }  // namespace
 
 SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
-    : QWidget(parent), prompts_(std::move(prompts)) {
+    : QWidget(parent), prompts_(std::move(prompts)), glyphs_(std::make_shared<GlyphCache>()) {
     setObjectName(QStringLiteral("suchengge"));
     setWindowTitle(QStringLiteral("生成速成宝格"));
     buildControls();
@@ -127,7 +128,7 @@ void SheetWindow::buildControls() {
     Picture1 = makeControl<QWidget>(this, "Picture1", 60, 840, 9015, 6375);
     Picture1->setAutoFillBackground(true);
     Picture1->setFocusPolicy(Qt::TabFocus);
-    Picture2 = makeControl<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0);
+    Picture2 = makeControl<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0, glyphs_);
     Picture2->canvas().BackColor = kSystemWindowBackground;
     Picture2->setFocusPolicy(Qt::TabFocus);
 

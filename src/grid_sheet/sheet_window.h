@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
+#include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_layout.h"
 
 class QComboBox;
@@ -15,6 +17,8 @@ class QScrollBar;
 
 namespace zige {
 
+class CopybookDialog;
+class GlyphCache;
 class PictureBox;
 class Prompts;
 
@@ -56,6 +60,24 @@ public:
     // The save dialog's file name: the name chosen last, offered again at the next save.
     QString CommonDialog1;
 
+    // What a copybook takes from the main window at each redraw: where and how it prints its
+    // character (throws StepFailed for a bad list text), and its current character.
+    struct MainWindowLink {
+        std::function<GlyphPlacement()> placement;
+        std::function<QString()> currentCharacter;
+    };
+    void setMainWindowLink(MainWindowLink link);
+
+    // The copybook (字帖): its settings dialog, and the sheet the canvas shows when the text
+    // needs several (from 0).
+    void openCopybookDialog();
+    void showCopybookSheet(int sheet);
+    int copybookSheet() const { return copybookSheet_; }
+    int copybookSheetCount();
+    // The copybook as the next redraw draws it; throws StepFailed where the main window's
+    // lists do not read.
+    Copybook copybook();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -67,8 +89,14 @@ private:
     static SheetAxis readAxis(const QComboBox* count, const QComboBox* size, const QComboBox* gap,
                               const QComboBox* before, const QComboBox* after);
     QImage sheetImageAt96Dpi();
+    void updateCopybookReport();
 
     std::shared_ptr<Prompts> prompts_;
+    std::shared_ptr<GlyphCache> glyphs_;
+    MainWindowLink mainWindow_;
+    CopybookSettings copybookSettings_;
+    int copybookSheet_ = 0;
+    CopybookDialog* copybookDialog_ = nullptr;
     // Picture2's Width and Height in twips as last set; the widget itself is whole pixels.
     double canvasWidth_ = 0;
     double canvasHeight_ = 0;

@@ -23,6 +23,7 @@
 #include "ui/lists.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
+#include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
 #include "ui/twips_layout.h"
@@ -160,12 +161,20 @@ void MainWindow::Command4_Click() {
     close();
 }
 
+GlyphPlacement MainWindow::glyphPlacement() const {
+    return {Combo1->currentText(), toSingle(Combo4->currentText()),
+            QRectF(toInt32(Combo5->currentText()), toInt32(Combo6->currentText()), toInt32(Combo7->currentText()),
+                   toInt32(Combo8->currentText()))};
+}
+
 SheetWindow* MainWindow::sheetWindow() const { return sheetWindow_.data(); }
 
 void MainWindow::Command7_Click() {
     if (!sheetWindow_) {
         sheetWindow_ = new SheetWindow(prompts_);
         sheetWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        // A copybook prints each character as this window places it, read at each redraw.
+        sheetWindow_->setMainWindowLink({[this] { return glyphPlacement(); }, [this] { return CurrentChar; }});
         sheetWindow_->Form_Load();
     }
     sheetWindow_->show();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "fonts/font_list.h"
+#include "sheet_drawing/copybook.h"
 
 class QCheckBox;
 class QComboBox;
@@ -64,6 +65,10 @@ public:
 
     // The library file's path: hz.txt beside the executable.
     static QString libraryPath();
+
+    // The font, character size and grid box the views print with; throws StepFailed for a
+    // list text that is not a number.
+    GlyphPlacement glyphPlacement() const;
 
     // The grid sheet window while it is open.
     SheetWindow* sheetWindow() const;

@@ -42,9 +42,7 @@ QComboBox* dropDown(QWidget* parent, const char* name, int left, int top, int wi
 
 PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left, int top,
                const std::shared_ptr<GlyphCache>& glyphs) {
-    auto* picture = new PictureBox(parent, glyphs);
-    picture->setObjectName(QLatin1String(name));
-    placeTwips(picture, left, top, 2775, 2775);
+    auto* picture = makeControl<PictureBox>(parent, name, left, top, 2775, 2775, glyphs);
     picture->setToolTip(tip);
     picture->setFocusPolicy(Qt::TabFocus);
     return picture;

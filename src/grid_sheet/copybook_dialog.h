@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "sheet_drawing/copybook.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+
+namespace zige {
+
+// The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
+// watches the sheet while setting it up.
+class CopybookDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CopybookDialog(QWidget* parent = nullptr);
+
+    CopybookSettings settings() const;
+    // What the sheet says back: its pages, and characters the chosen font lacks.
+    void setReport(const QString& text);
+    // The main window's current character, for the button that puts it in.
+    std::function<QString()> currentCharacter;
+
+signals:
+    void settingsChanged();
+
+private:
+    QPlainTextEdit* text_;
+    QSpinBox* models_;
+    QSpinBox* traces_;
+    QComboBox* tint_;
+    QSpinBox* lightness_;
+    QComboBox* grid_;
+    QCheckBox* pinyin_;
+    QLabel* report_;
+};
+
+}  // namespace zige

@@ -1,0 +1,78 @@
+// The copybook (字帖) of the sheet window: its dialog, the main window's glyph placement, the
+// sheet shown when the text needs several, and what the dialog reports back.
+#include <QSet>
+#include <algorithm>
+
+#include "canvas/glyph_cache.h"
+#include "core/step_failed.h"
+#include "grid_sheet/copybook_dialog.h"
+#include "grid_sheet/sheet_window.h"
+#include "text/hanzi_facts.h"
+
+namespace zige {
+
+void SheetWindow::setMainWindowLink(MainWindowLink link) { mainWindow_ = std::move(link); }
+
+Copybook SheetWindow::copybook() {
+    Copybook book;
+    book.settings = copybookSettings_;
+    book.characters = practiceCharacters(copybookSettings_.text);
+    if (book.isEmpty()) return book;
+    if (mainWindow_.placement) book.placement = mainWindow_.placement();
+    book.pinyinOf = [](const QString& character) {
+        const std::optional<HanziFacts> facts = hanziFacts(character.toUcs4().value(0));
+        return facts ? facts->reading : QString();
+    };
+    return book;
+}
+
+int SheetWindow::copybookSheetCount() {
+    int count = 1;
+    skipOnFailure([&] { count = copybook().sheetCount(readAxis(Combo6, Combo2, Combo4, Combo9, Combo10).count); });
+    return count;
+}
+
+void SheetWindow::showCopybookSheet(int sheet) {
+    copybookSheet_ = std::clamp(sheet, 0, copybookSheetCount() - 1);
+    Form_Resize();
+    updateCopybookReport();
+}
+
+void SheetWindow::openCopybookDialog() {
+    if (!copybookDialog_) {
+        copybookDialog_ = new CopybookDialog(this);
+        copybookDialog_->currentCharacter = mainWindow_.currentCharacter;
+        connect(copybookDialog_, &CopybookDialog::settingsChanged, this, [this] {
+            copybookSettings_ = copybookDialog_->settings();
+            showCopybookSheet(copybookSheet_);
+        });
+    }
+    updateCopybookReport();
+    copybookDialog_->show();
+    copybookDialog_->raise();
+    copybookDialog_->activateWindow();
+}
+
+// The pages, and every character the chosen font lacks with the face that draws it instead.
+void SheetWindow::updateCopybookReport() {
+    if (!copybookDialog_) return;
+    QString report;
+    skipOnFailure([&] {
+        const Copybook book = copybook();
+        if (book.isEmpty()) return;
+        const int sheets = copybookSheetCount();
+        report = sheets > 1 ? QStringLiteral("共 %1 页，正在显示第 %2 页。").arg(sheets).arg(copybookSheet_ + 1)
+                            : QStringLiteral("共 1 页。");
+        const QString family = glyphs_->family(book.placement.fontName);
+        QSet<QString> told;
+        for (const QString& character : book.characters) {
+            const QString drawn = glyphs_->familyDrawing(family, character);
+            if (drawn.compare(family, Qt::CaseInsensitive) == 0 || told.contains(character)) continue;
+            told.insert(character);
+            report += QStringLiteral("\n字体「%1」中没有「%2」，实际显示的是「%3」。").arg(family, character, drawn);
+        }
+    });
+    copybookDialog_->setReport(report);
+}
+
+}  // namespace zige
