@@ -54,6 +54,7 @@ void SheetWindow::DrawSheet() {
     Text1->setText(formatZeroPointHashes(ratio).trimmed());
 
     RasterCanvas& canvas = Picture2->canvas();
+    drawnLayout_ = layout;  // what the menu's outputs print
     drawSheet(canvas, layout);
     canvas.Refresh();
 }

@@ -42,27 +42,32 @@ QImage SheetWindow::sheetImageAt96Dpi() {
     return image;
 }
 
+void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const QString& suffix,
+                                    const std::function<QString(const QString& path)>& write) {
+    const std::optional<QString> chosen = prompts_->saveFileName(this, filter, name);
+    if (!chosen) return;
+    name = *chosen;
+    if (!suffix.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += QLatin1Char('.') + suffix;
+    // Every existing file is asked about, hidden ones too; a folder is no file to replace.
+    const QFileInfo target(name);
+    if (target.exists() && target.isFile() &&
+        prompts_->message(this, QStringLiteral("文件已经存在，是否覆盖？"), QStringLiteral("提示"),
+                          Prompts::Buttons::YesNo, Prompts::Icon::None) == Prompts::Answer::No)
+        return;
+    const QString failure = write(name);
+    // A user who asked to save must be able to tell a failure from success.
+    if (!failure.isEmpty())
+        prompts_->message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(name), failure),
+                          QStringLiteral("提示"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
 void SheetWindow::Command1_Click() {
     // Whatever happens, the current folder ends at the program's folder; the dialog may have
     // moved it.
     const auto home = qScopeGuard([] { QDir::setCurrent(QCoreApplication::applicationDirPath()); });
     try {
-        const std::optional<QString> chosen =
-            prompts_->saveFileName(this, QStringLiteral("BMP Files(*.BMP)|*.bmp"), CommonDialog1);
-        if (!chosen) return;
-        CommonDialog1 = *chosen;
-        // Every existing file is asked about, hidden ones too; a folder is no file to replace.
-        const QFileInfo target(CommonDialog1);
-        if (target.exists() && target.isFile() &&
-            prompts_->message(this, QStringLiteral("文件已经存在，是否覆盖？"), QStringLiteral("提示"),
-                              Prompts::Buttons::YesNo, Prompts::Icon::None) == Prompts::Answer::No)
-            return;
-        const QString failure = writeBmpFile(sheetImageAt96Dpi(), CommonDialog1);
-        // A user who asked to save must be able to tell a failure from success.
-        if (!failure.isEmpty())
-            prompts_->message(this,
-                              QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(CommonDialog1), failure),
-                              QStringLiteral("提示"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        saveThroughDialog(QStringLiteral("BMP Files(*.BMP)|*.bmp"), CommonDialog1, QString(),
+                          [this](const QString& path) { return writeBmpFile(sheetImageAt96Dpi(), path); });
     } catch (const StepFailed&) {
     }
 }

@@ -1,0 +1,86 @@
+// The menu's outputs of the sheet: PDF, PNG at 300 dpi, print preview and printing. Each draws
+// the sheet as the view shows it through the one sheet drawing, onto pages or a larger image.
+#include <QDir>
+#include <QPrinter>
+
+#include "canvas/canvas.h"
+#include "core/step_failed.h"
+#include "export/page_painting.h"
+#include "export/print_image.h"
+#include "export/sheet_document.h"
+#include "grid_sheet/sheet_window.h"
+#include "ui/file_writing.h"
+#include "ui/prompts.h"
+
+namespace zige {
+
+namespace {
+
+// A4 at the printer's resolution, from the paper's corner: the sheet prints at 100 %.
+void setUpPrinter(QPrinter& printer) {
+    printer.setPageLayout(a4FullPage());
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("速成宝格"));
+}
+
+}  // namespace
+
+std::optional<SheetDocument> SheetWindow::document() const {
+    if (!drawnLayout_) return std::nullopt;
+    return plainSheet(*drawnLayout_);
+}
+
+void SheetWindow::exportPdf() {
+    const std::optional<SheetDocument> sheet = document();
+    if (!sheet) return;
+    saveThroughDialog(QStringLiteral("PDF 文件|*.pdf"), pdfFileName_, QStringLiteral("pdf"), [&](const QString& path) {
+        const QByteArray bytes = pdfBytes(*sheet);
+        if (bytes.isEmpty()) return QStringLiteral("无法生成 PDF");
+        return writeFileAtomically(path, bytes);
+    });
+}
+
+void SheetWindow::exportPng() {
+    const std::optional<SheetDocument> sheet = document();
+    if (!sheet) return;
+    saveThroughDialog(QStringLiteral("PNG 图片|*.png"), pngFileName_, QStringLiteral("png"), [&](const QString& path) {
+        QImage image;
+        try {
+            image = sheetImage(*sheet, 0);
+        } catch (const StepFailed&) {
+            const SheetLayout layout = sheet->layout(0);
+            return QStringLiteral("%1 dpi 的图片太大（%2 × %3 像素），或内存不足")
+                .arg(kPrintDpi)
+                .arg(layout.across.extentTwips() * kPrintDpi / 1440, 0, 'f', 0)
+                .arg(layout.down.extentTwips() * kPrintDpi / 1440, 0, 'f', 0);
+        }
+        const QByteArray bytes = pngBytes(image);
+        if (bytes.isEmpty()) return QStringLiteral("无法生成 PNG 图片");
+        return writeFileAtomically(path, bytes);
+    });
+}
+
+void SheetWindow::printPreview() {
+    const std::optional<SheetDocument> sheet = document();
+    if (!sheet) return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer);
+    // The preview paints again whenever its pages change (another paper, or printing from it).
+    prompts_->printPreview(this, printer, [&](QPrinter& target) { paintDocument(*sheet, target); });
+}
+
+void SheetWindow::printSheet() {
+    const std::optional<SheetDocument> sheet = document();
+    if (!sheet) return;
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPrinter(printer);
+    if (!prompts_->print(this, printer)) return;
+    if (!paintDocument(*sheet, printer)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                   : QDir::toNativeSeparators(printer.outputFileName());
+        prompts_->message(this, QStringLiteral("无法打印到“%1”。").arg(target), QStringLiteral("提示"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
+}
+
+}  // namespace zige
