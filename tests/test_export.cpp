@@ -1,0 +1,336 @@
+// The sheet window's menu and outputs driven headless: PDF pages and the 300 dpi PNG read back
+// with independent readers (poppler's pdfinfo, pdfimages, pdftoppm; the PNG's own chunks) and
+// held against the sheet on the screen canvas; printing through QPrinter into a PDF file.
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include "grid_sheet/sheet_window.h"
+#include "ui/picture_box.h"
+#include "test_support.h"
+
+using namespace zige;
+using namespace zige::test;
+using Texts = QStringList;  // list name, text, list name, text, ...
+
+namespace {
+
+bool isPenLike(QRgb c) { return qBlue(c) - qRed(c) > 40 && qRed(c) < 160; }
+bool isYellowLike(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 230; }
+
+// The columns (or rows) that carry a straight line: a fifth or more as many pen pixels as the
+// fullest one. Borders, crosses and the dotted thirds qualify; the slanted cuts do not.
+QList<int> lines(const QImage& image, Qt::Orientation along) {
+    const bool columns = along == Qt::Vertical;
+    QList<int> counts(columns ? image.width() : image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += isPenLike(image.pixel(x, y));
+    const int fullest = counts.isEmpty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    QList<int> found;
+    for (int i = 0; i < counts.size(); ++i)
+        if (fullest > 0 && counts[i] * 5 >= fullest) found.append(i);
+    return found;
+}
+
+// Every entry of `a` lies within `tolerance` of one of `b`.
+bool near(const QList<int>& a, const QList<int>& b, int tolerance) {
+    return std::all_of(a.begin(), a.end(), [&](int v) {
+        return std::any_of(b.begin(), b.end(), [&](int w) { return std::abs(v - w) <= tolerance; });
+    });
+}
+
+// The share of `reference`'s light yellow pixels that are light yellow in `image` too, or one
+// pixel away.
+double yellowKept(const QImage& reference, const QImage& image) {
+    int yellow = 0, kept = 0;
+    for (int y = 1; y + 1 < std::min(reference.height(), image.height()); ++y)
+        for (int x = 1; x + 1 < std::min(reference.width(), image.width()); ++x) {
+            if (!isYellowLike(reference.pixel(x, y))) continue;
+            ++yellow;
+            bool found = false;
+            for (int d = 0; d < 9 && !found; ++d) found = isYellowLike(image.pixel(x + d % 3 - 1, y + d / 3 - 1));
+            kept += found;
+        }
+    return yellow ? double(kept) / yellow : 1.0;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) qWarning() << program << process.readAllStandardError();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages of a PDF file rasterised by poppler.
+QList<QImage> pages(const QString& pdf, int dpi) {
+    QTemporaryDir folder;
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf,
+                                     folder.filePath(QStringLiteral("page"))});
+    QList<QImage> images;
+    QDir dir(folder.path());
+    for (const QString& name : dir.entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
+        images.append(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    return images;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the print dialog and the preview by printing to a PDF file; cancels without a file.
+class PrintingPrompts : public ScriptedPrompts {
+public:
+    QString printFile;
+    QList<QPageLayout> offered;
+    bool fullPage = false;
+    bool print(QWidget*, QPrinter& printer) override {
+        offered.append(printer.pageLayout());
+        fullPage = printer.fullPage();
+        printer.setOutputFileName(printFile);
+        return !printFile.isEmpty();
+    }
+    void printPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        offered.append(printer.pageLayout());
+        fullPage = printer.fullPage();
+        printer.setOutputFileName(printFile);
+        if (!printFile.isEmpty()) paint(printer);
+    }
+};
+
+}  // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<PrintingPrompts> prompts;
+    std::unique_ptr<SheetWindow> window;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+    QString path(const QString& name) const { return name.startsWith(QLatin1Char('/')) ? name : folder->filePath(name); }
+    // Types into lists, then redraws as a pick would.
+    void redraw(const Texts& texts) {
+        for (int i = 0; i < texts.size(); i += 2)
+            window->findChild<QComboBox*>(texts[i])->setEditText(texts[i + 1]);
+        window->Form_Resize();
+    }
+    QImage screenSheet() const { return window->findChild<PictureBox*>(QStringLiteral("Picture2"))->Image().copy(); }
+    QString exported(const char* output, const QString& name) {
+        prompts->files = {path(name)};
+        action(output)->trigger();
+        return path(name);
+    }
+
+private slots:
+    void initTestCase() {
+        for (const char* tool : {"pdfinfo", "pdfimages", "pdftoppm"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) QSKIP("poppler-utils is not installed");
+    }
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        prompts = std::make_shared<PrintingPrompts>();
+        window = std::make_unique<SheetWindow>(prompts);
+        window->Form_Load();
+        window->show();
+    }
+    void cleanup() { window.reset(); }
+
+    // The menu bar above the form's client area, which keeps its design size and layout.
+    void menu() {
+        auto* bar = window->findChild<QMenuBar*>();
+        QCOMPARE(bar->actions().size(), 1);
+        QCOMPARE(bar->actions()[0]->text(), QStringLiteral("文件(&F)"));
+        QStringList texts;
+        for (QAction* a : bar->actions()[0]->menu()->actions())
+            if (!a->isSeparator()) texts.append(a->text());
+        QCOMPARE(texts, (QStringList{"保存 BMP…", "导出 PDF…", "导出 PNG（300 dpi）…", "打印预览…", "打印…", "关闭"}));
+        QCOMPARE(action("print")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QWidget* client = window->findChild<QWidget*>(QStringLiteral("clientArea"));
+        QCOMPARE(client->geometry(), QRect(0, bar->height(), 653, 521));
+        QCOMPARE(window->size(), QSize(653, 521 + bar->height()));
+        QCOMPARE(window->findChild<QWidget*>(QStringLiteral("Picture1"))->parentWidget(), client);
+        action("saveBmp")->trigger();  // the 保存字格 flow, cancelled here
+        QCOMPARE(prompts->offeredNames, QStringList{QString()});
+        action("close")->trigger();
+        QVERIFY(!window->isVisible());
+    }
+
+    // A4 pages with no image, each a sheet of whole rows from the top margin, every straight
+    // line where the screen's canvas has it (one pixel either way at 96 dpi) and the band's
+    // colour in place. Too wide a sheet is cut at the paper's right edge, too tall a row at its
+    // bottom edge.
+    void pdf_data() {
+        QTest::addColumn<Texts>("texts");
+        QTest::addColumn<QList<int>>("rowsPerPage");
+        QTest::newRow("default") << Texts{} << QList<int>{21};
+        QTest::newRow("60 rows") << Texts{"Combo6", "60"} << QList<int>{21, 21, 18};
+        QTest::newRow("12 x 18 cells, no gaps") << Texts{"Combo2", "18", "Combo3", "0", "Combo4", "0", "Combo6", "30"}
+                                               << QList<int>{15, 15};
+        QTest::newRow("wider than A4") << Texts{"Combo5", "20"} << QList<int>{21};
+        QTest::newRow("a row taller than A4") << Texts{"Combo2", "400", "Combo6", "2"} << QList<int>{1, 1};
+    }
+    void pdf() {
+        QFETCH(Texts, texts);
+        QFETCH(QList<int>, rowsPerPage);
+        redraw(texts);
+        const QString file = exported("exportPdf", QStringLiteral("sheet.pdf"));
+        const QString info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                             QStringLiteral("99"), file});
+        QVERIFY(info.contains(QStringLiteral("Pages:           %1\n").arg(rowsPerPage.size())));
+        QCOMPARE(info.count(QStringLiteral("size:  595.276 x 841.89 pts (A4)")), rowsPerPage.size());
+        QCOMPARE(run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).count(QLatin1Char('\n')), 2);  // header only
+
+        const QList<QImage> printed = pages(file, 96);
+        QCOMPARE(printed.size(), rowsPerPage.size());
+        for (int k = 0; k < printed.size(); ++k) {
+            redraw({"Combo6", QString::number(rowsPerPage[k])});
+            const QImage screen = screenSheet();
+            const QImage sheet = screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
+            for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
+                const QList<int> onScreen = lines(sheet, along), onPaper = lines(printed[k], along);
+                QVERIFY2(near(onScreen, onPaper, 1) && near(onPaper, onScreen, 1), qPrintable(QStringLiteral("page %1").arg(k + 1)));
+            }
+            QVERIFY(yellowKept(sheet, printed[k]) > 0.999 && yellowKept(printed[k], sheet) > 0.999);
+        }
+    }
+
+    // At 600 dpi a 1-pixel line is 1/96 inch wide (6.25 pixels), and dotted lines are dots:
+    // one width on, two off, the band's outline too, which lies on the thirds.
+    void trueSize() {
+        QTemporaryDir crop;
+        run(QStringLiteral("pdftoppm"), {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W", "320", "-H", "320",
+                                         exported("exportPdf", QStringLiteral("sheet.pdf")), crop.filePath(QStringLiteral("cell"))});
+        const QImage cell = QImage(crop.filePath(QStringLiteral("cell.png"))).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(cell.size(), QSize(320, 320));
+        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323 (551.25).
+        int border = 0;
+        for (int x = 10; x < 30; ++x) border += isPenLike(cell.pixel(x, 60));
+        QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
+        const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third, left of the band
+        QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
+        // Where the outline and the third overlap, two patterns out of step, but no dashes.
+        const double overlap = shareOnColumn(cell, 111, 20, 280, isPenLike);
+        QVERIFY2(overlap < 0.6, qPrintable(QString::number(overlap)));
+    }
+
+    // 2481 px across A4 at 300 dpi, recorded in the file; crisp lines three pixels wide at
+    // 300/96 of the screen canvas's positions.
+    void png() {
+        const QString file = exported("exportPng", QStringLiteral("sheet"));  // the suffix is added
+        const QByteArray bytes = fileBytes(file + QStringLiteral(".png"));
+        const qsizetype phys = bytes.indexOf("pHYs");
+        QVERIFY(bytes.startsWith("\x89PNG") && phys > 0);
+        QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + phys + 4), 11811u);
+        QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + phys + 8), 11811u);
+        QCOMPARE(int(bytes[phys + 12]), 1);  // per metre
+        const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), QSize(2481, 3503));  // 11907 x 16813.125 twips
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 7)
+            for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
+        QCOMPARE(colours, (QSet<QRgb>{0xFFFFFF, 0xFFFFC0, 0x000080}));
+        const QImage sheet = screenSheet();
+        for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
+            QList<int> scaled;
+            for (int v : lines(sheet, along))
+                for (int k = 0; k < 3; ++k) scaled.append(int(std::lround(v * 300.0 / 96)) + k);
+            const QList<int> found = lines(image, along);
+            QVERIFY(near(scaled, found, 1) && near(found, scaled, 1));
+        }
+    }
+
+    // The print dialog and the preview get A4 in full-page mode, and their pages are the PDF's.
+    void printing_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("print") << "print" << true;
+        QTest::newRow("preview") << "printPreview" << true;
+        QTest::newRow("cancelled") << "print" << false;
+    }
+    void printing() {
+        QFETCH(QString, output);
+        QFETCH(bool, printed);
+        redraw({"Combo6", "30"});
+        prompts->printFile = printed ? path(QStringLiteral("printed.pdf")) : QString();
+        action(output.toLatin1().constData())->trigger();
+        QCOMPARE(prompts->offered.size(), 1);
+        const QPageLayout offered = prompts->offered[0];
+        QVERIFY(offered.pageSize().id() == QPageSize::A4 && offered.orientation() == QPageLayout::Portrait);
+        QVERIFY(offered.mode() == QPageLayout::FullPageMode && prompts->fullPage && offered.margins().isNull());
+        QCOMPARE(QFileInfo::exists(path(QStringLiteral("printed.pdf"))), printed);
+        if (!printed) return;
+        const QList<QImage> exportedPages = pages(exported("exportPdf", QStringLiteral("sheet.pdf")), 150);
+        const QList<QImage> printedPages = pages(path(QStringLiteral("printed.pdf")), 150);
+        QCOMPARE(printedPages.size(), 2);
+        QCOMPARE(exportedPages.size(), 2);
+        // The printer's file has Qt's media box in whole points (a fraction of a point more or
+        // less paper at the right and bottom); what is drawn is the same, pixel for pixel.
+        for (int k = 0; k < 2; ++k) {
+            const QRect common = printedPages[k].rect() & exportedPages[k].rect();
+            QVERIFY(common.width() >= 1240 && common.height() >= 1754);
+            QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
+        }
+    }
+
+    // The PDF and PNG dialogs keep their own last names; an existing file is asked about, a
+    // failure is told with the file and its reason, and nothing is left half-written.
+    void saving_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<Texts>("texts");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("written");  // the file written, or none
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("reason");
+        const QString question = QStringLiteral("文件已经存在，是否覆盖？"), failed = QStringLiteral("无法保存文件");
+        QTest::newRow("pdf, new") << "exportPdf" << Texts{} << "new" << true << "new.pdf" << QStringList{} << "";
+        QTest::newRow("pdf, replace") << "exportPdf" << Texts{} << "old.pdf" << true << "old.pdf" << QStringList{question} << "";
+        QTest::newRow("png, keep") << "exportPng" << Texts{} << "old.png" << false << "" << QStringList{question} << "";
+        QTest::newRow("png, missing folder") << "exportPng" << Texts{} << "missing/sheet.png" << true << "" << QStringList{failed} << "";
+        QTest::newRow("pdf, a folder") << "exportPdf" << Texts{} << "folder.pdf" << true << "" << QStringList{failed} << "";
+        QTest::newRow("png, too large at 300 dpi") << "exportPng" << Texts{"Combo5", "1", "Combo1", "3200"} << "wide.png" << true << ""
+                                                  << QStringList{failed} << "300 dpi 的图片太大（37152 × 3503 像素）";
+    }
+    void saving() {
+        QFETCH(QString, output);
+        QFETCH(Texts, texts);
+        QFETCH(QString, name);
+        QFETCH(bool, yes);
+        QFETCH(QString, written);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, reason);
+        redraw(texts);
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("folder.pdf")));
+        for (const char* old : {"old.pdf", "old.png"}) {
+            QFile file(path(QLatin1String(old)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        }
+        QStringList entries = QDir(folder->path()).entryList(QDir::AllEntries | QDir::Hidden);
+        prompts->files = {path(name), std::nullopt};
+        prompts->answers = {yes ? Prompts::Answer::Yes : Prompts::Answer::No};
+        for (int i = 0; i < 2; ++i) action(output.toLatin1().constData())->trigger();  // the second is cancelled
+        QCOMPARE(prompts->offeredNames, (QStringList{QString(), path(written.isEmpty() ? name : written)}));
+        QCOMPARE(prompts->asked.size(), asked.size());
+        for (int i = 0; i < asked.size(); ++i) QVERIFY(prompts->asked[i].text.startsWith(asked[i]));
+        if (!asked.isEmpty() && asked.last() == QStringLiteral("无法保存文件")) {  // names the file and why
+            const QString told = prompts->asked.last().text;
+            QVERIFY2(told.contains(path(name)) && told.contains(reason) && !told.endsWith(QStringLiteral("：")), qPrintable(told));
+        }
+        if (!written.isEmpty()) {
+            QVERIFY(fileBytes(path(written)).startsWith(output == QLatin1String("exportPdf") ? "%PDF" : "\x89PNG"));
+            if (!entries.contains(written)) entries << written;
+            entries.sort();
+        }
+        for (const char* old : {"old.pdf", "old.png"})
+            if (written != QLatin1String(old)) QCOMPARE(fileBytes(path(QLatin1String(old))), QByteArray("old"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "test_export.moc"
