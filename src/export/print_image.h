@@ -15,7 +15,8 @@ inline constexpr double kPrintDpi = 300;
 // be larger than a canvas may be.
 QImage sheetImage(const SheetDocument& document, int page, double dpi = kPrintDpi);
 
-// `image` as a PNG file, in memory; empty when it could not be encoded.
+// `image` as a PNG file, in memory, with a palette when it has no more than 256 colours; empty
+// when it could not be encoded.
 QByteArray pngBytes(const QImage& image);
 
 }  // namespace zige
