@@ -24,10 +24,11 @@ namespace {
 void writeTrueMediaBox(QByteArray& pdf, const QPageLayout& layout) {
     const QSizeF exact = layout.fullRect(QPageLayout::Millimeter).size() * (72 / 25.4);
     const QSize whole = layout.fullRectPoints().size();
-    const QByteArray written = "/MediaBox [0 0 " + QByteArray::number(double(whole.width()), 'f') + ' ' +
-                               QByteArray::number(double(whole.height()), 'f') + ']';
-    QByteArray box = "/MediaBox [0 " + QByteArray::number(whole.height() - exact.height(), 'f') + ' ' +
-                     QByteArray::number(exact.width(), 'f') + ' ' + QByteArray::number(whole.height()) + ']';
+    const QByteArray written = "/MediaBox [0 0 " + QByteArray::number(double(whole.width()), 'f') +
+                               ' ' + QByteArray::number(double(whole.height()), 'f') + ']';
+    QByteArray box = "/MediaBox [0 " + QByteArray::number(whole.height() - exact.height(), 'f') +
+                     ' ' + QByteArray::number(exact.width(), 'f') + ' ' +
+                     QByteArray::number(whole.height()) + ']';
     if (box.size() > written.size()) return;
     box.insert(box.size() - 1, QByteArray(written.size() - box.size(), ' '));
     pdf.replace(written, box);
@@ -47,7 +48,8 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device) {
     layout.setMode(QPageLayout::FullPageMode);
     device.setPageLayout(layout);
     // In millimetres, the one unit in which Qt keeps paper sizes exact.
-    const QSizeF paper = device.pageLayout().fullRect(QPageLayout::Millimeter).size() * (1440 / 25.4);
+    const QSizeF paper =
+        device.pageLayout().fullRect(QPageLayout::Millimeter).size() * (1440 / 25.4);
     const QRectF area(QPointF(0, 0), paper);  // twips
     QList<PaperPage> pages = paperPages(document, area.height());
     // The pages the print dialog asked for, numbered from 1; all when it asked for none.

@@ -17,7 +17,8 @@ namespace {
 
 int devicePixels(double twips, double dpi) {
     const double pixels = std::round(twips * dpi / kTwipsPerInch);
-    if (!(pixels >= 0 && pixels <= RasterCanvas::kMaxImageSide)) throw StepFailed("image too large");
+    if (!(pixels >= 0 && pixels <= RasterCanvas::kMaxImageSide))
+        throw StepFailed("image too large");
     return int(pixels);
 }
 
@@ -55,7 +56,8 @@ QImage withPalette(const QImage& image) {
 
 QImage sheetImage(const SheetDocument& document, int page, double dpi) {
     const SheetLayout layout = document.layout(page);
-    const QSize size(devicePixels(layout.across.extentTwips(), dpi), devicePixels(layout.down.extentTwips(), dpi));
+    const QSize size(devicePixels(layout.across.extentTwips(), dpi),
+                     devicePixels(layout.down.extentTwips(), dpi));
     RasterCanvas canvas;
     canvas.BackColor = rgb(255, 255, 255);  // paper, whatever the screen's colours
     canvas.resize(size, dpi / (kTwipsPerInch / kTwipsPerPixel));
@@ -73,7 +75,8 @@ QByteArray pngBytes(const QImage& image) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(image.format() == QImage::Format_RGB32 ? withPalette(image) : image)) return {};
+    if (!writer.write(image.format() == QImage::Format_RGB32 ? withPalette(image) : image))
+        return {};
     return bytes;
 }
 

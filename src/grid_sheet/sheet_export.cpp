@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QPrinter>
 
-#include "canvas/canvas.h"
 #include "core/step_failed.h"
+#include "core/twips.h"
 #include "export/page_painting.h"
 #include "export/print_image.h"
 #include "export/sheet_document.h"
@@ -23,6 +23,30 @@ void setUpPrinter(QPrinter& printer) {
     printer.setDocName(QStringLiteral("速成宝格"));
 }
 
+// Each writes `sheet` to `path` and says why it could not, or nothing.
+QString writePdf(const SheetDocument& sheet, const QString& path) {
+    const QByteArray bytes = pdfBytes(sheet);
+    if (bytes.isEmpty()) return QStringLiteral("无法生成 PDF");
+    return writeFileAtomically(path, bytes);
+}
+
+QString writePng(const SheetDocument& sheet, const QString& path) {
+    QImage image;
+    try {
+        image = sheetImage(sheet, 0);
+    } catch (const StepFailed&) {
+        const SheetLayout layout = sheet.layout(0);
+        const auto pixels = [](double twips) { return twips * kPrintDpi / kTwipsPerInch; };
+        return QStringLiteral("%1 dpi 的图片太大（%2 × %3 像素），或内存不足")
+            .arg(kPrintDpi)
+            .arg(pixels(layout.across.extentTwips()), 0, 'f', 0)
+            .arg(pixels(layout.down.extentTwips()), 0, 'f', 0);
+    }
+    const QByteArray bytes = pngBytes(image);
+    if (bytes.isEmpty()) return QStringLiteral("无法生成 PNG 图片");
+    return writeFileAtomically(path, bytes);
+}
+
 }  // namespace
 
 std::optional<SheetDocument> SheetWindow::document() const {
@@ -31,33 +55,15 @@ std::optional<SheetDocument> SheetWindow::document() const {
 }
 
 void SheetWindow::exportPdf() {
-    const std::optional<SheetDocument> sheet = document();
-    if (!sheet) return;
-    saveThroughDialog(QStringLiteral("PDF 文件|*.pdf"), pdfFileName_, QStringLiteral("pdf"), [&](const QString& path) {
-        const QByteArray bytes = pdfBytes(*sheet);
-        if (bytes.isEmpty()) return QStringLiteral("无法生成 PDF");
-        return writeFileAtomically(path, bytes);
-    });
+    if (const std::optional<SheetDocument> sheet = document())
+        saveThroughDialog(QStringLiteral("PDF 文件|*.pdf"), pdfFileName_, QStringLiteral("pdf"),
+                          [&](const QString& path) { return writePdf(*sheet, path); });
 }
 
 void SheetWindow::exportPng() {
-    const std::optional<SheetDocument> sheet = document();
-    if (!sheet) return;
-    saveThroughDialog(QStringLiteral("PNG 图片|*.png"), pngFileName_, QStringLiteral("png"), [&](const QString& path) {
-        QImage image;
-        try {
-            image = sheetImage(*sheet, 0);
-        } catch (const StepFailed&) {
-            const SheetLayout layout = sheet->layout(0);
-            return QStringLiteral("%1 dpi 的图片太大（%2 × %3 像素），或内存不足")
-                .arg(kPrintDpi)
-                .arg(layout.across.extentTwips() * kPrintDpi / 1440, 0, 'f', 0)
-                .arg(layout.down.extentTwips() * kPrintDpi / 1440, 0, 'f', 0);
-        }
-        const QByteArray bytes = pngBytes(image);
-        if (bytes.isEmpty()) return QStringLiteral("无法生成 PNG 图片");
-        return writeFileAtomically(path, bytes);
-    });
+    if (const std::optional<SheetDocument> sheet = document())
+        saveThroughDialog(QStringLiteral("PNG 图片|*.png"), pngFileName_, QStringLiteral("png"),
+                          [&](const QString& path) { return writePng(*sheet, path); });
 }
 
 void SheetWindow::printPreview() {
@@ -74,13 +80,12 @@ void SheetWindow::printSheet() {
     if (!sheet) return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    if (!prompts_->print(this, printer)) return;
-    if (!paintDocument(*sheet, printer)) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                   : QDir::toNativeSeparators(printer.outputFileName());
-        prompts_->message(this, QStringLiteral("无法打印到“%1”。").arg(target), QStringLiteral("提示"),
-                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
-    }
+    if (!prompts_->print(this, printer) || paintDocument(*sheet, printer)) return;
+    const QString target = printer.outputFileName().isEmpty()
+                               ? printer.printerName()
+                               : QDir::toNativeSeparators(printer.outputFileName());
+    prompts_->message(this, QStringLiteral("无法打印到“%1”。").arg(target), QStringLiteral("提示"),
+                      Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 }  // namespace zige

@@ -77,6 +77,9 @@ float scrolledOffset(const QScrollBar& bar, double canvas, double viewport) {
     return offset;
 }
 
+// The menu bar's share of the window's height; none when the desktop shows it elsewhere.
+int menuBarHeight(const QMenuBar& bar) { return bar.isNativeMenuBar() ? 0 : bar.sizeHint().height(); }
+
 }  // namespace
 
 SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
@@ -86,7 +89,7 @@ SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
     buildMenu();
     buildControls();
     // The form's client area keeps its design size below the menu bar.
-    resize(wholePixels(9795), wholePixels(7815) + menuBar_->sizeHint().height());
+    resize(wholePixels(9795), wholePixels(7815) + menuBarHeight(*menuBar_));
     connectHandlers();
 }
 
@@ -204,7 +207,7 @@ void SheetWindow::Form_Load() {
 
 void SheetWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int menuHeight = menuBar_->sizeHint().height();
+    const int menuHeight = menuBarHeight(*menuBar_);
     menuBar_->setGeometry(0, 0, width(), menuHeight);
     clientArea_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
     Form_Resize();
