@@ -28,7 +28,8 @@ def run(s):
     sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
     time.sleep(1.0)
     width, height = s.geometry(sheet)[2:]
-    check(width == 653 * s.scale and height > 521 * s.scale, "the form's client area keeps its size below the menu bar")
+    menu = height // s.scale - 521
+    check(width == 653 * s.scale and 15 <= menu <= 40, f"the form's 653×521 client area below a menu bar {menu} high")
 
     pdf = s.work / "sheet.pdf"
     export(s, sheet, 2, pdf)
