@@ -15,6 +15,8 @@ TARGETS = {
     "RefreshViews overlay x1000": "≈ 1 × floor (no growth per call)",
     "DrawSheet default": "≤ 1.3 × floor",
     "DrawSheet 50x50": "≤ 1.3 × floor",
+    "PDF export default": "≤ 1.3 × floor",
+    "PDF export 50x50": "≤ 1.3 × floor",
     "hz.txt read + format": "≤ 3 × floor, < 30 ms",
     "complete listing": "≤ 1.3 × floor",
     "start to first paint": "≤ 2 × floor, < 300 ms",

@@ -7,7 +7,8 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-de
 case "${1:-run}" in
   run) packages=("${build[@]}") ;;
   test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth openbox xdotool imagemagick python3-pil x11-utils
-                  desktop-file-utils appstream unicode-data bzip2 libbz2-dev) ;;
+                  desktop-file-utils appstream unicode-data bzip2 libbz2-dev
+                  poppler-utils) ;;
   bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
   *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;

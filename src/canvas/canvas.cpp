@@ -230,8 +230,15 @@ void VectorCanvas::strokeLine(float x1, float y1, float x2, float y2, ColorValue
 
 void VectorCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue color) {
     const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    if (FillStyle == FillSolid) painter_.fillRect(box, resolveColor(FillColor));
-    applyPen(painter_, color, std::max(DrawWidth, 1) * kTwipsPerPixel, Qt::SquareCap);
+    // On the screen the fill covers the pixels the outline is drawn on, so it reaches half a
+    // pixel beyond the box; here too, or the gaps of a dotted outline would be half white.
+    const double half = kTwipsPerPixel / 2;
+    if (FillStyle == FillSolid)
+        painter_.fillRect(box.adjusted(-half, -half, half, half), resolveColor(FillColor));
+    // A closed outline has no ends, but each dot of a pattern has two: square caps would
+    // lengthen every dot by a width and turn a dotted outline into a dashed one.
+    applyPen(painter_, color, std::max(DrawWidth, 1) * kTwipsPerPixel,
+             DrawStyle == Solid ? Qt::SquareCap : Qt::FlatCap);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(box);
 }

@@ -28,6 +28,7 @@ Copybook SheetWindow::copybook() {
 
 int SheetWindow::copybookSheetCount() {
     int count = 1;
+    if (practiceCharacters(copybookSettings_.text).isEmpty()) return count;
     skipOnFailure([&] { count = copybook().sheetCount(readAxis(Combo6, Combo2, Combo4, Combo9, Combo10).count); });
     return count;
 }
@@ -36,6 +37,16 @@ void SheetWindow::showCopybookSheet(int sheet) {
     copybookSheet_ = std::clamp(sheet, 0, copybookSheetCount() - 1);
     Form_Resize();
     updateCopybookReport();
+    updateCopybookMenu();
+}
+
+void SheetWindow::updateCopybookMenu() {
+    const int sheets = copybookSheetCount();
+    previousSheet_->setEnabled(copybookSheet_ > 0);
+    nextSheet_->setEnabled(copybookSheet_ + 1 < sheets);
+    const QString page = sheets > 1 ? QStringLiteral("（第 %1/%2 页）").arg(copybookSheet_ + 1).arg(sheets) : QString();
+    previousSheet_->setText(QStringLiteral("上一页") + page);
+    nextSheet_->setText(QStringLiteral("下一页") + page);
 }
 
 void SheetWindow::openCopybookDialog() {

@@ -58,6 +58,8 @@ void SheetWindow::DrawSheet() {
 
     copybookSheet_ = std::min(copybookSheet_, book.sheetCount(layout.down.count) - 1);
     RasterCanvas& canvas = Picture2->canvas();
+    drawnLayout_ = layout;  // what the menu's outputs print
+    drawnCopybook_ = book;
     drawSheet(canvas, layout, {}, &book, copybookSheet_);
     canvas.Refresh();
 }

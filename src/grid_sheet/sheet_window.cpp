@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -77,64 +78,105 @@ float scrolledOffset(const QScrollBar& bar, double canvas, double viewport) {
     return offset;
 }
 
+// The menu bar's share of the window's height; none when the desktop shows it elsewhere.
+int menuBarHeight(const QMenuBar& bar) { return bar.isNativeMenuBar() ? 0 : bar.sizeHint().height(); }
+
 }  // namespace
 
 SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
     : QWidget(parent), prompts_(std::move(prompts)), glyphs_(std::make_shared<GlyphCache>()) {
     setObjectName(QStringLiteral("suchengge"));
     setWindowTitle(QStringLiteral("生成速成宝格"));
+    buildMenu();
     buildControls();
-    resize(wholePixels(9795), wholePixels(7815));
+    // The form's client area keeps its design size below the menu bar.
+    resize(wholePixels(9795), wholePixels(7815) + menuBarHeight(*menuBar_));
     connectHandlers();
+}
+
+void SheetWindow::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    QMenu* file = menuBar_->addMenu(QStringLiteral("文件(&F)"));
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys, auto handler,
+                         QMenu* menu = nullptr) {
+        QAction* action = (menu ? menu : file)->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("saveBmp", QStringLiteral("保存 BMP…"), QKeySequence::Save, &SheetWindow::Command1_Click);
+    add("exportPdf", QStringLiteral("导出 PDF…"), {}, &SheetWindow::exportPdf);
+    add("exportPng", QStringLiteral("导出 PNG（300 dpi）…"), {}, &SheetWindow::exportPng);
+    file->addSeparator();
+    add("printPreview", QStringLiteral("打印预览…"), {}, &SheetWindow::printPreview);
+    add("print", QStringLiteral("打印…"), QKeySequence::Print, &SheetWindow::printSheet);
+    file->addSeparator();
+    add("close", QStringLiteral("关闭"), QKeySequence::Close, &SheetWindow::Command2_Click);
+
+    // The copybook: the characters to practise, and which of its sheets the canvas shows.
+    QMenu* book = menuBar_->addMenu(QStringLiteral("字帖(&C)"));
+    add("copybook", QStringLiteral("字帖设置…"), {}, &SheetWindow::openCopybookDialog, book);
+    book->addSeparator();
+    previousSheet_ = add("previousSheet", QStringLiteral("上一页"), QKeySequence::MoveToPreviousPage,
+                         [this] { showCopybookSheet(copybookSheet_ - 1); }, book);
+    nextSheet_ = add("nextSheet", QStringLiteral("下一页"), QKeySequence::MoveToNextPage,
+                     [this] { showCopybookSheet(copybookSheet_ + 1); }, book);
+    connect(book, &QMenu::aboutToShow, this, &SheetWindow::updateCopybookMenu);
+    updateCopybookMenu();
 }
 
 void SheetWindow::buildControls() {
     QFont uiFont = font();
     uiFont.setPixelSize(12);
     setFont(uiFont);
+    // Every control stands in the client area, whose origin is below the menu bar.
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("clientArea"));
+    QWidget* const client = clientArea_;
 
     // Row one: cell size, gaps and counts; row two: the margins and the ratio read-out.
-    Label1 = label(this, "Label1", QStringLiteral("宽度"), QStringLiteral("单个字格宽度(相对单位)"), 60, 179, 390);
-    Label2 = label(this, "Label2", QStringLiteral("高度"), QStringLiteral("单个字格高度(相对单位)"), 1440, 179, 360);
-    Label3 = label(this, "Label3", QStringLiteral("水平间距"), QStringLiteral("字格水平间距(相对单位)"), 2760, 179, 720);
-    Label4 = label(this, "Label4", QStringLiteral("竖向间距"), QStringLiteral("字格竖向间距(相对单位)"), 4440, 179, 720);
-    Label5 = label(this, "Label5", QStringLiteral("列数"), QStringLiteral("字格列数"), 6120, 179, 360);
-    Label6 = label(this, "Label6", QStringLiteral("行数"), QStringLiteral("字格行数"), 7440, 179, 360);
-    Combo1 = parameterList(this, "Combo1", 450, 120);
-    Combo2 = parameterList(this, "Combo2", 1800, 120);
-    Combo3 = parameterList(this, "Combo3", 3480, 120);
-    Combo4 = parameterList(this, "Combo4", 5160, 120);
-    Combo5 = parameterList(this, "Combo5", 6480, 120);
-    Combo6 = parameterList(this, "Combo6", 7800, 120);
+    Label1 = label(client, "Label1", QStringLiteral("宽度"), QStringLiteral("单个字格宽度(相对单位)"), 60, 179, 390);
+    Label2 = label(client, "Label2", QStringLiteral("高度"), QStringLiteral("单个字格高度(相对单位)"), 1440, 179, 360);
+    Label3 = label(client, "Label3", QStringLiteral("水平间距"), QStringLiteral("字格水平间距(相对单位)"), 2760, 179, 720);
+    Label4 = label(client, "Label4", QStringLiteral("竖向间距"), QStringLiteral("字格竖向间距(相对单位)"), 4440, 179, 720);
+    Label5 = label(client, "Label5", QStringLiteral("列数"), QStringLiteral("字格列数"), 6120, 179, 360);
+    Label6 = label(client, "Label6", QStringLiteral("行数"), QStringLiteral("字格行数"), 7440, 179, 360);
+    Combo1 = parameterList(client, "Combo1", 450, 120);
+    Combo2 = parameterList(client, "Combo2", 1800, 120);
+    Combo3 = parameterList(client, "Combo3", 3480, 120);
+    Combo4 = parameterList(client, "Combo4", 5160, 120);
+    Combo5 = parameterList(client, "Combo5", 6480, 120);
+    Combo6 = parameterList(client, "Combo6", 7800, 120);
 
-    Label9 = label(this, "Label9", QStringLiteral("左边距"), QStringLiteral("图布左边至字格距(相对单位)"), 60, 539, 570);
-    Label10 = label(this, "Label10", QStringLiteral("右边距"), QStringLiteral("图布右边至字格距(相对单位)"), 1680, 539, 600);
-    Label7 = label(this, "Label7", QStringLiteral("顶边距"), QStringLiteral("图布顶边至字格距(相对单位)"), 3360, 539, 600);
-    Label8 = label(this, "Label8", QStringLiteral("底边距"), QStringLiteral("图布底边至字格距(相对单位)"), 5040, 539, 600);
-    Combo7 = parameterList(this, "Combo7", 630, 480);
-    Combo8 = parameterList(this, "Combo8", 2280, 480);
-    Combo9 = parameterList(this, "Combo9", 3960, 480);
-    Combo10 = parameterList(this, "Combo10", 5640, 480);
-    Label11 = label(this, "Label11", QStringLiteral("图布宽高比例"), QString(), 6720, 540, 1080);
-    Text1 = makeControl<QLineEdit>(this, "Text1", 7800, 480, 855, 270);
+    Label9 = label(client, "Label9", QStringLiteral("左边距"), QStringLiteral("图布左边至字格距(相对单位)"), 60, 539, 570);
+    Label10 = label(client, "Label10", QStringLiteral("右边距"), QStringLiteral("图布右边至字格距(相对单位)"), 1680, 539, 600);
+    Label7 = label(client, "Label7", QStringLiteral("顶边距"), QStringLiteral("图布顶边至字格距(相对单位)"), 3360, 539, 600);
+    Label8 = label(client, "Label8", QStringLiteral("底边距"), QStringLiteral("图布底边至字格距(相对单位)"), 5040, 539, 600);
+    Combo7 = parameterList(client, "Combo7", 630, 480);
+    Combo8 = parameterList(client, "Combo8", 2280, 480);
+    Combo9 = parameterList(client, "Combo9", 3960, 480);
+    Combo10 = parameterList(client, "Combo10", 5640, 480);
+    Label11 = label(client, "Label11", QStringLiteral("图布宽高比例"), QString(), 6720, 540, 1080);
+    Text1 = makeControl<QLineEdit>(client, "Text1", 7800, 480, 855, 270);
 
-    Command1 = makeControl<QPushButton>(this, "Command1", 8760, 120, 975, 306);
+    Command1 = makeControl<QPushButton>(client, "Command1", 8760, 120, 975, 306);
     Command1->setText(QStringLiteral("保存字格"));
     Command1->setToolTip(QStringLiteral("将字格保存为图片后再用其它软件打印"));
-    Command2 = makeControl<QPushButton>(this, "Command2", 8760, 480, 975, 306);
+    Command2 = makeControl<QPushButton>(client, "Command2", 8760, 480, 975, 306);
     Command2->setText(QStringLiteral("退出"));
 
     // The viewport shows the part of the canvas that lies inside it; the canvas is its child.
-    Picture1 = makeControl<QWidget>(this, "Picture1", 60, 840, 9015, 6375);
+    Picture1 = makeControl<QWidget>(client, "Picture1", 60, 840, 9015, 6375);
     Picture1->setAutoFillBackground(true);
     Picture1->setFocusPolicy(Qt::TabFocus);
     Picture2 = makeControl<PictureBox>(Picture1, "Picture2", 0, 0, 0, 0, glyphs_);
     Picture2->canvas().BackColor = kSystemWindowBackground;
     Picture2->setFocusPolicy(Qt::TabFocus);
 
-    VScroll1 = makeControl<QScrollBar>(this, "VScroll1", 9075, 840, 255, 6375);
+    VScroll1 = makeControl<QScrollBar>(client, "VScroll1", 9075, 840, 255, 6375);
     VScroll1->setOrientation(Qt::Vertical);
-    HScroll1 = makeControl<QScrollBar>(this, "HScroll1", 60, 7215, 9015, 255);
+    HScroll1 = makeControl<QScrollBar>(client, "HScroll1", 60, 7215, 9015, 255);
     HScroll1->setOrientation(Qt::Horizontal);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
         bar->setRange(0, 100);
@@ -179,12 +221,16 @@ void SheetWindow::Form_Load() {
 
 void SheetWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    const int menuHeight = menuBarHeight(*menuBar_);
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    clientArea_->setGeometry(0, menuHeight, width(), std::max(0, height() - menuHeight));
     Form_Resize();
 }
 
 void SheetWindow::Form_Resize() {
-    const double scaleWidth = twipsFromPixels(width());
-    const double scaleHeight = twipsFromPixels(height());
+    // ScaleWidth and ScaleHeight: the client area below the menu bar.
+    const double scaleWidth = twipsFromPixels(clientArea_->width());
+    const double scaleHeight = twipsFromPixels(clientArea_->height());
     // Each statement that can fail runs on its own, so the ones after it still run; the
     // others only place widgets and set scroll bar values, which cannot fail.
     skipOnFailure([&] {

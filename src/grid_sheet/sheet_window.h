@@ -5,13 +5,16 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_layout.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QScrollBar;
 
@@ -21,9 +24,12 @@ class CopybookDialog;
 class GlyphCache;
 class PictureBox;
 class Prompts;
+struct SheetDocument;
 
 // The grid sheet window 生成速成宝格 (object name "suchengge"): ten parameter lists, a
-// scrollable view of the sheet they describe, and saving that sheet as a BMP file.
+// scrollable view of the sheet they describe, and saving that sheet as a BMP file. Its menu
+// bar also exports the sheet as PDF and as a 300 dpi PNG, and prints it; the controls stand in
+// the client area below the menu bar, where the form's positions are measured from.
 class SheetWindow : public QWidget {
     Q_OBJECT
 
@@ -57,6 +63,12 @@ public:
     void HScroll1_Scroll();
     void VScroll1_Scroll();
 
+    // The menu's outputs: the sheet as drawn last, at true size.
+    void exportPdf();
+    void exportPng();
+    void printPreview();
+    void printSheet();
+
     // The save dialog's file name: the name chosen last, offered again at the next save.
     QString CommonDialog1;
 
@@ -82,6 +94,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildMenu();
     void buildControls();
     void connectHandlers();
     void setCanvasSize(double width, double height);
@@ -90,6 +103,17 @@ private:
                               const QComboBox* before, const QComboBox* after);
     QImage sheetImageAt96Dpi();
     void updateCopybookReport();
+    void updateCopybookMenu();
+    // The sheet as drawn last; nothing before the first drawing.
+    std::optional<SheetDocument> document() const;
+    // Asks for a file name through the save dialog, starting from `name` and keeping the
+    // choice there, asks before replacing an existing file, writes with `write` (which says
+    // why it could not, or nothing) and tells the user when that failed. `suffix` is added to
+    // a name that has none.
+    // With several pages, page k (from 0) after the first goes to the chosen name with "-k+1"
+    // before its suffix, and every file that exists is asked about before anything is written.
+    void saveThroughDialog(const QString& filter, QString& name, const QString& suffix, int pages,
+                           const std::function<QString(const QString& path, int page)>& write);
 
     std::shared_ptr<Prompts> prompts_;
     std::shared_ptr<GlyphCache> glyphs_;
@@ -97,6 +121,14 @@ private:
     CopybookSettings copybookSettings_;
     int copybookSheet_ = 0;
     CopybookDialog* copybookDialog_ = nullptr;
+    QAction* previousSheet_ = nullptr;
+    QAction* nextSheet_ = nullptr;
+    // The sheet and copybook as drawn last, which the menu's outputs print.
+    std::optional<SheetLayout> drawnLayout_;
+    Copybook drawnCopybook_;
+    // The names chosen last in the PDF and PNG dialogs.
+    QString pdfFileName_;
+    QString pngFileName_;
     // Picture2's Width and Height in twips as last set; the widget itself is whole pixels.
     double canvasWidth_ = 0;
     double canvasHeight_ = 0;
@@ -110,6 +142,8 @@ private:
     QWidget* Picture1;
     PictureBox* Picture2;
     QScrollBar *HScroll1, *VScroll1;
+    QMenuBar* menuBar_;
+    QWidget* clientArea_;
 };
 
 }  // namespace zige

@@ -2,8 +2,15 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 
 namespace zige {
+
+bool Prompts::print(QWidget*, QPrinter&) { return false; }
+
+void Prompts::printPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) {}
 
 Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, const QString& title,
                                        Buttons buttons, Icon icon) {
@@ -37,6 +44,19 @@ std::optional<QString> DialogPrompts::saveFileName(QWidget* parent, const QStrin
                                                       nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name;
+}
+
+bool DialogPrompts::print(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DialogPrompts::printPreview(QWidget* parent, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 }  // namespace zige

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace zige {
@@ -21,15 +23,23 @@ public:
     // The chosen file name, or nothing on cancel. `filter` is "description|pattern".
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
                                                 const QString& startName) = 0;
+    // The print dialog for `printer`; false on cancel. One that shows no dialogs declines.
+    virtual bool print(QWidget* parent, QPrinter& printer);
+    // The print preview of the pages `paint` draws on `printer`, from which the user may print.
+    virtual void printPreview(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paint);
 };
 
-// The real dialogs: QMessageBox and QFileDialog.
+// The real dialogs: QMessageBox, QFileDialog, QPrintDialog and QPrintPreviewDialog.
 class DialogPrompts : public Prompts {
 public:
     Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
                    Icon icon) override;
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
                                         const QString& startName) override;
+    bool print(QWidget* parent, QPrinter& printer) override;
+    void printPreview(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace zige

@@ -11,7 +11,9 @@ def run(s):
     sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
     time.sleep(1.0)
     s.shot(sheet, "sheet-window")
-    s.click(sheet, 616, 18)
+    # The form's client area (521 high) lies below the menu bar.
+    menu = s.geometry(sheet)[3] // s.scale - 521
+    s.click(sheet, 616, 18 + menu)
     dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
     time.sleep(1.0)
     target = s.work / "sheet.bmp"

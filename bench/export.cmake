@@ -1,0 +1,1 @@
+zige_add_bench(export_bench export_bench.cpp)

@@ -1,0 +1,94 @@
+// The sheet's print outputs, offscreen: the PDF of the default sheet and of 50 x 50 cells of 12
+// units, each next to its floor, the same strokes drawn by bare QPainter calls on a QPdfWriter
+// at the same page breaks; and the default sheet as a 300 dpi PNG.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "export/page_painting.h"
+#include "export/print_image.h"
+#include "export/sheet_document.h"
+
+namespace {
+
+struct Sheet {
+    int columns, rows;
+};
+
+zige::SheetLayout layout(Sheet sheet) {
+    zige::SheetLayout l;
+    l.across = {sheet.columns, 12, 1, 20, 15};
+    l.down = {sheet.rows, 12, 1, 18, 15};
+    return l;
+}
+
+void exportPdf(benchmark::State& state, Sheet sheet) {
+    const zige::SheetDocument document = zige::plainSheet(layout(sheet));
+    for (auto _ : state) benchmark::DoNotOptimize(zige::pdfBytes(document).size());
+}
+
+// Per cell the filled band and its dotted outline, six solid lines and eight dotted ones, in
+// twips on an A4 QPdfWriter, 21 rows to a page.
+void floorPdf(benchmark::State& state, Sheet sheet) {
+    const double u = 11907.0 / 216;
+    const QColor ink(0, 0, 128), band(255, 255, 192);
+    const QPen solid(ink, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QPen dotted(ink, 15, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
+    const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1}, {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
+                                {0, .3, .3, 0},         {.7, 0, 1, .3},         {0, .75, .25, 1},       {.75, 1, 1, .75}};
+    for (auto _ : state) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(zige::a4FullPage());
+        QPainter p(&writer);
+        for (int first = 0; first < sheet.rows; first += 21) {
+            if (first > 0) writer.newPage();
+            p.resetTransform();
+            p.scale(1200.0 / 1440, 1200.0 / 1440);
+            p.fillRect(QRectF(0, 0, 11905.5, 16837.8), Qt::white);
+            for (int i = 0; i < sheet.columns; ++i)
+                for (int j = 0; j < std::min(21, sheet.rows - first); ++j) {
+                    const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
+                    const auto at = [&](double fx, double fy) { return QPointF(x + fx * s, y + fy * s); };
+                    const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
+                    p.fillRect(bandRect.adjusted(-7.5, -7.5, 7.5, 7.5), band);
+                    p.setPen(dotted);
+                    p.drawRect(bandRect);
+                    p.setPen(solid);
+                    for (const auto& l : heavy) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
+                    p.setPen(dotted);
+                    for (const auto& l : light) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
+                }
+        }
+        p.end();
+        benchmark::DoNotOptimize(bytes.size());
+    }
+}
+
+void exportPng(benchmark::State& state) {
+    const zige::SheetDocument document = zige::plainSheet(layout({14, 21}));
+    for (auto _ : state) benchmark::DoNotOptimize(zige::pngBytes(zige::sheetImage(document, 0)).size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Names as bench/table.py pairs them: a measurement and its "[floor]".
+    benchmark::RegisterBenchmark("PDF export default", exportPdf, Sheet{14, 21})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export default [floor]", floorPdf, Sheet{14, 21})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export 50x50", exportPdf, Sheet{50, 50})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export 50x50 [floor]", floorPdf, Sheet{50, 50})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PNG export 300 dpi default", exportPng)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,90 @@
+#include "export/page_painting.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageRanges>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <memory>
+
+#include "canvas/canvas.h"
+#include "canvas/glyph_cache.h"
+#include "export/sheet_document.h"
+
+namespace zige {
+
+namespace {
+
+// Qt writes a page's media box in whole points, so A4 (595.28 x 841.89) comes out as 595 x 842.
+// The box is written again at the paper's true size in as many bytes, so the file's
+// cross-reference offsets stay right. Its top edge stays at 842, where Qt puts the top of the
+// drawing, and its bottom moves up. A writer that stores exact sizes leaves nothing to replace.
+void writeTrueMediaBox(QByteArray& pdf, const QPageLayout& layout) {
+    const QSizeF exact = layout.fullRect(QPageLayout::Millimeter).size() * (72 / 25.4);
+    const QSize whole = layout.fullRectPoints().size();
+    const QByteArray written = "/MediaBox [0 0 " + QByteArray::number(double(whole.width()), 'f') +
+                               ' ' + QByteArray::number(double(whole.height()), 'f') + ']';
+    QByteArray box = "/MediaBox [0 " + QByteArray::number(whole.height() - exact.height(), 'f') +
+                     ' ' + QByteArray::number(exact.width(), 'f') + ' ' +
+                     QByteArray::number(whole.height()) + ']';
+    if (box.size() > written.size()) return;
+    box.insert(box.size() - 1, QByteArray(written.size() - box.size(), ' '));
+    pdf.replace(written, box);
+}
+
+}  // namespace
+
+QPageLayout a4FullPage() {
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device) {
+    // Full-page mode puts the origin on the paper's corner, whatever the printer can reach.
+    QPageLayout layout = device.pageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    device.setPageLayout(layout);
+    // In millimetres, the one unit in which Qt keeps paper sizes exact.
+    const QSizeF paper =
+        device.pageLayout().fullRect(QPageLayout::Millimeter).size() * (1440 / 25.4);
+    const QRectF area(QPointF(0, 0), paper);  // twips
+    QList<PaperPage> pages = paperPages(document, area.height());
+    // The pages the print dialog asked for, numbered from 1; all when it asked for none.
+    const QPageRanges ranges = device.pageRanges();
+    if (!ranges.isEmpty()) {
+        QList<PaperPage> chosen;
+        for (qsizetype i = 0; i < pages.size(); ++i)
+            if (ranges.contains(int(i + 1))) chosen.append(pages[i]);
+        pages = chosen;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const auto glyphs = std::make_shared<GlyphCache>();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        VectorCanvas canvas(painter, area, glyphs);
+        canvas.BackColor = rgb(255, 255, 255);  // paper, whatever the screen's colours
+        const PaperPage& page = pages[i];
+        document.draw(canvas, page.sheetPage, page.firstRow, page.rows);
+    }
+    return painter.end();
+}
+
+QByteArray pdfBytes(const SheetDocument& document) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(a4FullPage());
+    writer.setCreator(QGuiApplication::applicationName());
+    writer.setTitle(QStringLiteral("速成宝格"));
+    if (!paintDocument(document, writer)) return {};
+    writeTrueMediaBox(bytes, writer.pageLayout());
+    return bytes;
+}
+
+}  // namespace zige

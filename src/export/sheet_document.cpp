@@ -1,0 +1,66 @@
+#include "export/sheet_document.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/canvas.h"
+
+namespace zige {
+
+SheetDocument plainSheet(const SheetLayout& layout) {
+    SheetDocument document;
+    document.pageCount = 1;
+    document.layout = [layout](int) { return layout; };
+    // All rows are alike, so any run of rows is drawn as the first ones.
+    document.draw = [layout](Canvas& canvas, int, std::int32_t, std::int32_t rows) {
+        drawSheet(canvas, layout, {0, rows});
+    };
+    return document;
+}
+
+SheetDocument copybookSheets(const SheetLayout& layout, const Copybook& copybook) {
+    SheetDocument document;
+    document.pageCount = copybook.sheetCount(layout.down.count);
+    document.layout = [layout](int) { return layout; };
+    document.draw = [layout, copybook](Canvas& canvas, int page, std::int32_t firstRow, std::int32_t rows) {
+        drawSheet(canvas, layout, {firstRow, rows}, &copybook, page);
+    };
+    return document;
+}
+
+std::int32_t rowsPerPaperPage(const SheetLayout& layout, double paperHeight) {
+    const SheetAxis& d = layout.down;
+    const std::int32_t rows = std::max(d.count, 1);
+    // n rows take base + n x step sheet units: margins, cells and the gaps between them.
+    const double base = double(d.before) + d.after - d.gap;
+    const double step = double(d.size) + d.gap;
+    if (step <= 0) return rows;  // more rows take no more room
+    if (!std::isfinite(paperHeight)) return 1;
+    // A hair of tolerance, so a sheet that fits the paper exactly is not broken by rounding.
+    const auto fits = [&](std::int32_t n) {
+        return (base + n * step) * kSheetUnit <= paperHeight + 1e-6;
+    };
+    std::int32_t n = std::int32_t(
+        std::clamp(std::floor((paperHeight / kSheetUnit - base) / step), 1.0, double(rows)));
+    while (n < rows && fits(n + 1)) ++n;
+    while (n > 1 && !fits(n)) --n;
+    return n;
+}
+
+QList<PaperPage> paperPages(const SheetDocument& document, double paperHeight) {
+    QList<PaperPage> pages;
+    for (int page = 0; page < document.pageCount; ++page) {
+        const SheetLayout layout = document.layout(page);
+        const std::int32_t rows = std::max(layout.down.count, 0);
+        const std::int32_t perPage = rowsPerPaperPage(layout, paperHeight);
+        std::int32_t first = 0;
+        do {
+            const std::int32_t n = std::min(perPage, rows - first);
+            pages.append({page, first, n});
+            first += n;
+        } while (first < rows);
+    }
+    return pages;
+}
+
+}  // namespace zige

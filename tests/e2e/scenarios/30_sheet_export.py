@@ -1,0 +1,56 @@
+"""The sheet exported through the real menu and save dialog, read back by poppler and PIL."""
+import subprocess
+import time
+
+from PIL import Image
+
+from harness import check, wait_for
+
+
+def export(s, sheet, downs, target):
+    """Opens 文件 with the mouse, goes down to the entry with the keyboard and saves as `target`."""
+    s.focus(sheet)
+    s.click(sheet, 20, 8)
+    time.sleep(0.5)
+    s.key(*["Down"] * downs, "Return")
+    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    time.sleep(1.0)
+    s.focus(dialog)
+    s.key("ctrl+a")
+    s.type(str(target))
+    s.key("Return")
+    wait_for(f"the exported {target.name}", lambda: target.exists() and target.stat().st_size > 0)
+    time.sleep(0.5)
+
+
+def run(s):
+    s.click(s.main, 228, 20)
+    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
+    time.sleep(1.0)
+    width, height = s.geometry(sheet)[2:]
+    menu = height // s.scale - 521
+    check(width == 653 * s.scale and 15 <= menu <= 40, f"the form's 653×521 client area below a menu bar {menu} high")
+
+    pdf = s.work / "sheet.pdf"
+    export(s, sheet, 2, pdf)
+    info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True, check=True).stdout
+    check("Pages:           1" in info and "595.276 x 841.89 pts (A4)" in info, "one A4 page (pdfinfo)")
+    images = subprocess.run(["pdfimages", "-list", str(pdf)], capture_output=True, text=True, check=True).stdout
+    check(len(images.strip().splitlines()) == 2, "no image in the PDF, only vector paths (pdfimages)")
+    subprocess.run(["pdftoppm", "-r", "96", "-png", "-singlefile", str(pdf), str(s.work / "page")], check=True)
+    page = Image.open(s.work / "page.png").convert("RGB")
+    check(page.size == (794, 1123), f"A4 at 96 dpi is 794 × 1123 (got {page.size})")
+    # The first cell's band (x from 1102.5 + 661.5 / 3 twips, y from 992.25) and a margin.
+    check(page.getpixel((90, 80)) == (255, 255, 192), "light yellow band in the first cell")
+    check(page.getpixel((30, 30)) == (255, 255, 255), "white margin")
+
+    png = s.work / "sheet.png"
+    export(s, sheet, 3, png)
+    image = Image.open(png)
+    dpi = image.info.get("dpi", (0, 0))
+    check(image.format == "PNG" and image.size == (2481, 3503), f"PNG of 2481 × 3503 (got {image.size})")
+    check(abs(dpi[0] - 300) < 0.01 and abs(dpi[1] - 300) < 0.01, f"300 dpi recorded (got {dpi})")
+    rgb = image.convert("RGB")
+    check(set(c for _, c in rgb.getcolors(16)) == {(255, 255, 255), (255, 255, 192), (0, 0, 128)},
+          "crisp: white, light yellow and the pen colour only")
+    check(rgb.getpixel((281, 250)) == (255, 255, 192), "light yellow band in the first cell at 300 dpi")

@@ -1,0 +1,1 @@
+zige_add_test(test_export test_export.cpp)
