@@ -10,7 +10,7 @@ from pathlib import Path
 
 from PIL import Image
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "pdfinfo", "pdfimages", "pdftoppm")
+TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip", "pdfinfo", "pdfimages", "pdftoppm")
 
 
 def missing_tool():
