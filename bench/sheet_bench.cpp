@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <cmath>
 #include <memory>
@@ -13,6 +14,7 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "canvas/colors.h"
+#include "canvas/glyph_cache.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
 
@@ -48,15 +50,20 @@ void drawSheet(benchmark::State& state, Sheet sheet) {
 
 // The same figures straight into a QImage: fill, then per cell the filled band and its dotted
 // outline, six solid lines, eight dotted ones; end points rounded to pixels as the canvas does.
-void floorLoop(benchmark::State& state, Sheet sheet) {
+// With `glyphs`, each row also gets one character: a model in the first cell and three pale
+// copies drawn under the lines, each glyph scaled from the 2400-twip grid box onto the cell.
+void floorLoop(benchmark::State& state, Sheet sheet, bool glyphs) {
     const double u = 11907.0 / 216;
     const auto px = [](double twips) { return double(std::lround(twips / 15)); };
     const int width = int(std::lround((sheet.columns * 13 + 34) * u / 15));
     const int height = int(std::lround((sheet.rows * 13 + 32) * u / 15));
     QImage image(width, height, QImage::Format_RGB32);
-    const QColor ink(0, 0, 128), band(255, 255, 192);
+    const QColor ink(0, 0, 128), band(255, 255, 192), pale(204, 204, 204);
     const QPen solid(ink, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     const QPen dotted(ink, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
+    QFont font(zige::GlyphCache().family(QString()));
+    font.setPointSizeF(120);
+    const double ascent = QFontMetricsF(font, &image).ascent();
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter p(&image);
@@ -65,9 +72,19 @@ void floorLoop(benchmark::State& state, Sheet sheet) {
                 const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
                 const auto X = [&](double f) { return px(x + f * s); };
                 const auto Y = [&](double f) { return px(y + f * s); };
+                const auto glyph = [&](const QColor& color) {
+                    p.save();
+                    p.translate(x / 15, y / 15);
+                    p.scale(s / 2400, s / 2400);
+                    p.setFont(font);
+                    p.setPen(color);
+                    p.drawText(QPointF(0, ascent), QString(QChar(0x6C38 + j)));
+                    p.restore();
+                };
                 p.setPen(dotted);
                 p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)), band);
                 p.drawRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3), Y(1))));
+                if (glyphs && i >= 1 && i <= 3) glyph(pale);
                 p.setPen(solid);
                 const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
                 for (const auto& l : heavy) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
@@ -76,9 +93,20 @@ void floorLoop(benchmark::State& state, Sheet sheet) {
                                             {0, 2. / 3, 1, 2. / 3}, {0, .3, .3, 0},         {.7, 0, 1, .3},
                                             {0, .75, .25, 1},       {.75, 1, 1, .75}};
                 for (const auto& l : light) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+                if (glyphs && i == 0) glyph(Qt::black);
             }
     }
     benchmark::DoNotOptimize(image.constBits());
+}
+
+// The default sheet with 21 characters to practise, one a row.
+void drawCopybook(benchmark::State& state) {
+    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(QString()));
+    window->openCopybookDialog();
+    QString text;
+    for (int j = 0; j < 21; ++j) text += QChar(0x6C38 + j);
+    window->findChild<QPlainTextEdit*>(QStringLiteral("practiceText"))->setPlainText(text);
+    for (auto _ : state) window->DrawSheet();
 }
 
 void saveDefault(benchmark::State& state) {
@@ -94,9 +122,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Names as bench/table.py pairs them: a measurement and its "[floor]".
     benchmark::RegisterBenchmark("DrawSheet default", drawSheet, Sheet{14, 21})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet default [floor]", floorLoop, Sheet{14, 21})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet default [floor]", floorLoop, Sheet{14, 21}, false)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DrawSheet 50x50", drawSheet, Sheet{50, 50})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet 50x50 [floor]", floorLoop, Sheet{50, 50})->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet 50x50 [floor]", floorLoop, Sheet{50, 50}, false)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet copybook 21", drawCopybook)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet copybook 21 [floor]", floorLoop, Sheet{14, 21}, true)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save default sheet", saveDefault)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
