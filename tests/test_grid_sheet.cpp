@@ -1,5 +1,6 @@
 // The grid sheet window driven headless: the sheet on the canvas image, refused values, the
 // view and its scroll bars, saving as BMP, and opening it from the main window.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -227,6 +228,38 @@ private slots:
         QCOMPARE(bar("HScroll1")->geometry(), QRect(4, viewport.bottom() + 1, viewport.width(), 17));
         QTEST(bar("HScroll1")->pageStep(), "hPage");
         QTEST(bar("VScroll1")->pageStep(), "vPage");
+    }
+
+    // Typed text waits for a pick or a resize, also when editing ends on the text of an entry; a
+    // pick from the popup, an arrow key or the wheel redraws at once (from 14 columns to 15).
+    void onlyAPickRedraws_data() {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("expectedRatio");
+        for (const char* end : {"Return", "Tab", "focus elsewhere"}) QTest::newRow(end) << end << "0.708";
+        for (const char* pick : {"Down", "wheel", "popup"}) QTest::newRow(pick) << pick << "0.751";
+    }
+    void onlyAPickRedraws() {
+        QFETCH(QString, after);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* columns = control<QComboBox>("Combo5");
+        columns->setFocus();
+        columns->lineEdit()->selectAll();
+        QTest::keyClicks(columns, "30");
+        if (after == "Return") QTest::keyClick(columns, Qt::Key_Return);
+        if (after == "Tab") QTest::keyClick(columns, Qt::Key_Tab);
+        if (after == "focus elsewhere") control("Combo6")->setFocus();
+        if (after == "Down") QTest::keyClick(columns, Qt::Key_Down);
+        if (after == "wheel") {
+            QWheelEvent wheel({5, 5}, columns->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(columns, &wheel);
+        }
+        if (after == "popup") {
+            columns->showPopup();
+            QTest::keyClick(columns->view(), Qt::Key_Down);
+            QTest::keyClick(columns->view(), Qt::Key_Return);
+        }
+        QTEST(ratio(), "expectedRatio");
     }
 
     void scrollingFollowsOnlyTheThumb() {

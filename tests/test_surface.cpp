@@ -1,11 +1,13 @@
-// The drawing surface and the number conversions. Built twice: at a device pixel ratio of 1
-// and of 2, where every stroke must still cover whole device pixels at the doubled place.
+// The drawing surface, the number conversions and the lists both windows share. Built twice:
+// at a device pixel ratio of 1 and of 2, where every stroke must still cover whole device
+// pixels at the doubled place and every list must still show its entries whole.
 #include <QtTest>
 
 #include "core/numbers.h"
-#include "ui/picture_box.h"
 #include "core/step_failed.h"
-#include "test_support.h"
+#include "grid_sheet/sheet_window.h"
+#include "ui/picture_box.h"
+#include "window_under_test.h"
 
 using namespace zige;
 using namespace zige::test;
@@ -15,14 +17,23 @@ namespace {
 // True when every device pixel of the image is pure red or pure white: nothing blurred.
 bool crisp(const QImage& image) { return countPixels(image, isRed) + countPixels(image, isWhite) == image.width() * image.height(); }
 
+QRect editField(const QComboBox& list) {
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.editable = list.isEditable();
+    return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+}
+
 }  // namespace
 
 class SurfaceTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<PictureBox> box;
+    std::unique_ptr<WindowUnderTest> windows;  // shared by the rows of one table
 
 private slots:
+    void cleanupTestCase() { windows.reset(); }
     void init() {
         box = std::make_unique<PictureBox>();
         box->resize(185, 185);
@@ -104,6 +115,44 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(StepFailed, box->setSizeTwips(-15, 30));
         QVERIFY_THROWS_EXCEPTION(StepFailed, box->setSizeTwips(15.0 * 1e6, 15.0 * 1e6));
         QCOMPARE(box->size(), QSize(400, 200));
+    }
+
+    // Every entry of every list shows whole in the closed list: it fits the edit field the
+    // style gives, less the pixel the label keeps on each side (two for typed text).
+    void listsShowTheirWholeEntries_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("list");
+        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo7", "Combo8", "Combo9"})
+            QTest::newRow(list) << "vorel" << list;
+        for (int i = 1; i <= 10; ++i) QTest::addRow("sheet Combo%d", i) << "suchengge" << QString("Combo%1").arg(i);
+    }
+    void listsShowTheirWholeEntries() {
+        QFETCH(QString, window);
+        QFETCH(QString, list);
+        if (!windows) windows = std::make_unique<WindowUnderTest>(QStringList{"宋体", "楷体_GB2312"});
+        windows->click("Command7");
+        const QWidget* top = window == "vorel" ? static_cast<QWidget*>(windows->window) : windows->window->sheetWindow();
+        const QComboBox* combo = top->findChild<QComboBox*>(list);
+        const QRect field = editField(*combo);
+        if (combo->isEditable()) QCOMPARE(combo->lineEdit()->geometry(), field);
+        QStringList cut;
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > field.width() - (combo->isEditable() ? 4 : 2))
+                cut.append(combo->itemText(i));
+        QCOMPARE(cut, QStringList());
+    }
+
+    // A font name too long for the list ends in "…" instead of being cut through a character.
+    void longFontNamesAreElided() {
+        const QString name = "WenQuanYi Zen Hei Sharp Extended";
+        WindowUnderTest w({"宋体", name});
+        QComboBox* fonts = w.combo("Combo1");
+        fonts->setCurrentIndex(1);
+        const QString elided = fonts->fontMetrics().elidedText(name, Qt::ElideRight, editField(*fonts).width() - 2);
+        QVERIFY(elided.endsWith(QChar(0x2026)));
+        const QImage shown = fonts->grab().toImage();
+        fonts->setItemText(1, elided);
+        QCOMPARE(fonts->grab().toImage(), shown);
     }
 };
 

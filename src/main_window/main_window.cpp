@@ -48,13 +48,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectHandlers() {
-    connect(Combo1, &QComboBox::activated, this, &MainWindow::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &MainWindow::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &MainWindow::Combo3_Click);
-    connect(Combo9, &QComboBox::activated, this, &MainWindow::Combo9_Click);
+    connect(Combo1, &PickList::picked, this, &MainWindow::Combo1_Click);
+    connect(Combo2, &PickList::picked, this, &MainWindow::Combo2_Click);
+    connect(Combo3, &PickList::picked, this, &MainWindow::Combo3_Click);
+    connect(Combo9, &PickList::picked, this, &MainWindow::Combo9_Click);
     // The character size, the grid box and the overlay switch only redraw.
-    for (QComboBox* list : {Combo4, Combo5, Combo6, Combo7, Combo8})
-        connect(list, &QComboBox::activated, this, &MainWindow::redrawIgnoringFailure);
+    for (PickList* list : {Combo4, Combo5, Combo6, Combo7, Combo8})
+        connect(list, &PickList::picked, this, &MainWindow::redrawIgnoringFailure);
     connect(Check1, &QCheckBox::clicked, this, &MainWindow::redrawIgnoringFailure);
     connect(Text2, &QLineEdit::textEdited, this, &MainWindow::Text2_Change);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
