@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace zige {
@@ -31,5 +34,12 @@ public:
     std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
                                         const QString& startName) override;
 };
+
+// The dialogs DialogPrompts runs, built apart so their texts can be read without a modal loop.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, Prompts::Buttons buttons,
+                                            Prompts::Icon icon);
+std::unique_ptr<QFileDialog> makeSaveDialog(QWidget* parent, const QString& filter,
+                                            const QString& startName);
 
 }  // namespace zige

@@ -12,7 +12,8 @@ def run(s):
     time.sleep(1.0)
     s.shot(sheet, "sheet-window")
     s.click(sheet, 616, 18)
-    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    # Qt's own dialog in Chinese, whatever the locale (LANG=C.UTF-8 here).
+    dialog = wait_for("the save dialog, titled 另存为", lambda: s.window("^另存为$"))
     time.sleep(1.0)
     target = s.work / "sheet.bmp"
     s.focus(dialog)
