@@ -1,11 +1,9 @@
 #include "main_window/main_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,16 +136,15 @@ void MainWindow::Text2_Change() {
 void MainWindow::Form_Activate() { Combo3->setFocus(); }
 
 // Activation counts when the window first appears and when the user comes back to it from
-// another window of this program, not from another application or one of its own dialogs.
+// another window of this program. Popups (an open list, a menu), tooltips and dialogs are not
+// windows one comes back from, so they are not remembered as the window the focus left; and
+// leaving for another application leaves no window of ours focused at all.
 void MainWindow::onFocusWindowChanged(QWindow* now) {
-    QWindow* const previous = lastFocusWindow_;
+    if (!now || now->type() != Qt::Window) return;
+    const bool fromOtherWindow = lastFocusWindow_ && lastFocusWindow_ != now;
     lastFocusWindow_ = now;
-    if (!now || now != windowHandle()) return;
-    bool fromOwnWindow = false;
-    if (previous)
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->windowHandle() == previous && !qobject_cast<QDialog*>(top)) fromOwnWindow = true;
-    if (!activatedOnce_ || fromOwnWindow) {
+    if (now != windowHandle()) return;
+    if (!activatedOnce_ || fromOtherWindow) {
         activatedOnce_ = true;
         Form_Activate();
     }
