@@ -10,6 +10,8 @@ def run(s):
     s.click(s.main, 228, 20)
     sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
     time.sleep(1.0)
+    dx, dy = s.centred(sheet)
+    check(abs(dx) <= 2 and abs(dy) <= 2, f"the sheet window, frame included, is centred (off by {dx}, {dy})")
     s.shot(sheet, "sheet-window")
     s.click(sheet, 616, 18)
     # Qt's own dialog in Chinese, whatever the locale (LANG=C.UTF-8 here).
