@@ -152,7 +152,7 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
 
 void MainWindow::Command4_Click() {
     const Prompts::Answer answer = prompts_->message(this, QStringLiteral("是否退出程序?"), QStringLiteral("提示"),
-                                                     Prompts::Buttons::YesNo, Prompts::Icon::Question);
+                                                     Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer == Prompts::Answer::No) return;
     close();
 }
