@@ -15,22 +15,35 @@ namespace {
 QString reason(int error, const QString& systemText) {
     switch (error) {
         case EACCES:
-        case EPERM: return QStringLiteral("没有写入权限");
-        case ENOENT: return QStringLiteral("文件夹不存在");
-        case ENOTDIR: return QStringLiteral("路径中有一段不是文件夹");
+        case EPERM:
+            return QStringLiteral("没有写入权限");
+        case ENOENT:
+            return QStringLiteral("文件夹不存在");
+        case ENOTDIR:
+            return QStringLiteral("路径中有一段不是文件夹");
         case ENOSPC:
-        case EDQUOT: return QStringLiteral("磁盘空间不足");
-        case EROFS: return QStringLiteral("磁盘是只读的");
-        case EISDIR: return QStringLiteral("这个名称是一个文件夹");
-        case EFBIG: return QStringLiteral("文件超出了允许的大小");
-        case ENAMETOOLONG: return QStringLiteral("文件名太长");
-        case EIO: return QStringLiteral("读写磁盘时出错");
+        case EDQUOT:
+            return QStringLiteral("磁盘空间不足");
+        case EROFS:
+            return QStringLiteral("磁盘是只读的");
+        case EISDIR:
+            return QStringLiteral("这个名称是一个文件夹");
+        case EFBIG:
+            return QStringLiteral("文件超出了允许的大小");
+        case ENAMETOOLONG:
+            return QStringLiteral("文件名太长");
+        case EIO:
+            return QStringLiteral("读写磁盘时出错");
         case EMFILE:
-        case ENFILE: return QStringLiteral("同时打开的文件太多");
+        case ENFILE:
+            return QStringLiteral("同时打开的文件太多");
         case EBUSY:
-        case ETXTBSY: return QStringLiteral("文件正在使用中");
-        case 0: return systemText;
-        default: return QString::fromLocal8Bit(std::strerror(error));
+        case ETXTBSY:
+            return QStringLiteral("文件正在使用中");
+        case 0:
+            return systemText;
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
@@ -58,10 +71,12 @@ QString obviousFailure(const QFileInfo& target) {
 QString writeAll(QFileDevice& file, const QByteArray& bytes) {
     for (qint64 done = 0; done < bytes.size();) {
         qint64 written = 0;
-        if (const QString failure = failureOf(file, [&] {
-                written = file.write(bytes.constData() + done, bytes.size() - done);
-                return written > 0;
-            });
+        if (const QString failure = failureOf(file,
+                                              [&] {
+                                                  written = file.write(bytes.constData() + done,
+                                                                       bytes.size() - done);
+                                                  return written > 0;
+                                              });
             !failure.isEmpty())
             return failure;
         done += written;
@@ -77,7 +92,8 @@ QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
         // A device or a pipe: renaming a finished file over it would replace the node itself
         // (we may run as root), so it is written in place; there is no old content to keep.
         QFile device(path);
-        if (const QString failure = failureOf(device, [&] { return device.open(QIODevice::WriteOnly); });
+        if (const QString failure =
+                failureOf(device, [&] { return device.open(QIODevice::WriteOnly); });
             !failure.isEmpty())
             return failure;
         return writeAll(device, bytes);

@@ -22,12 +22,11 @@ public:
         if (control != CC_ComboBox || (sub != SC_ComboBoxArrow && sub != SC_ComboBoxEditField))
             return QProxyStyle::subControlRect(control, option, sub, widget);
         const QRect r = option->rect;
-        const QRect rect =
-            sub == SC_ComboBoxArrow
-                ? QRect(r.right() + 1 - kMargin - kArrow, r.top() + kMargin, kArrow,
-                        r.height() - 2 * kMargin)
-                : QRect(r.left() + kMargin, r.top() + kMargin, r.width() - 2 * kMargin - kArrow,
-                        r.height() - 2 * kMargin);
+        const QRect rect = sub == SC_ComboBoxArrow
+                               ? QRect(r.right() + 1 - kMargin - kArrow, r.top() + kMargin, kArrow,
+                                       r.height() - 2 * kMargin)
+                               : QRect(r.left() + kMargin, r.top() + kMargin,
+                                       r.width() - 2 * kMargin - kArrow, r.height() - 2 * kMargin);
         return visualRect(option->direction, r, rect);
     }
 

@@ -25,7 +25,8 @@ public:
             case 1:
                 if (files->isDir(source)) break;
                 return QLocale().formattedDataSize(files->size(source));
-            case 3: return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+            case 3:
+                return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
         }
         return QIdentityProxyModel::data(index, role);
     }
@@ -51,10 +52,18 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
     box->setWindowTitle(title);
     box->setText(text);
     switch (icon) {
-        case Prompts::Icon::None: box->setIcon(QMessageBox::NoIcon); break;
-        case Prompts::Icon::Information: box->setIcon(QMessageBox::Information); break;
-        case Prompts::Icon::Question: box->setIcon(QMessageBox::Question); break;
-        case Prompts::Icon::Warning: box->setIcon(QMessageBox::Warning); break;
+        case Prompts::Icon::None:
+            box->setIcon(QMessageBox::NoIcon);
+            break;
+        case Prompts::Icon::Information:
+            box->setIcon(QMessageBox::Information);
+            break;
+        case Prompts::Icon::Question:
+            box->setIcon(QMessageBox::Question);
+            break;
+        case Prompts::Icon::Warning:
+            box->setIcon(QMessageBox::Warning);
+            break;
     }
     if (buttons == Prompts::Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -99,7 +108,8 @@ Prompts::Answer DialogPrompts::message(QWidget* parent, const QString& text, con
 std::optional<QString> DialogPrompts::saveFileName(QWidget* parent, const QString& filter,
                                                    const QString& startName) {
     auto dialog = makeSaveDialog(parent, filter, startName);
-    if (runModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+    if (runModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog->selectedFiles().constFirst();
 }
 

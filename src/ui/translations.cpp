@@ -20,8 +20,11 @@ public:
         static const struct {
             const char* english;
             const char16_t* chinese;
-        } texts[] = {{"Folder", u"文件夹"}, {"Drive", u"驱动器"}, {"Unknown", u"未知"},
-                     {"Alias", u"替身"},    {"Shortcut", u"快捷方式"}};
+        } texts[] = {{"Folder", u"文件夹"},
+                     {"Drive", u"驱动器"},
+                     {"Unknown", u"未知"},
+                     {"Alias", u"替身"},
+                     {"Shortcut", u"快捷方式"}};
         for (const auto& text : texts)
             if (qstrcmp(source, text.english) == 0) return QString::fromUtf16(text.chinese);
         return {};
@@ -39,7 +42,9 @@ void installChineseQtTexts() {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
-        qWarning("qtbase_zh_CN.qm not found: Qt's own texts stay English (Debian: qt6-translations-l10n)");
+        qWarning(
+            "qtbase_zh_CN.qm not found: Qt's own texts stay English (Debian: "
+            "qt6-translations-l10n)");
     // Installed last, so asked first; it answers only what the catalogue lacks.
     QCoreApplication::installTranslator(new MissingQtTexts(QCoreApplication::instance()));
 }

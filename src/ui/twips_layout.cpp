@@ -10,7 +10,8 @@
 namespace zige {
 
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(wholePixels(left), wholePixels(top), wholePixels(width), wholePixels(height));
+    widget->setGeometry(wholePixels(left), wholePixels(top), wholePixels(width),
+                        wholePixels(height));
 }
 
 namespace {
