@@ -18,6 +18,7 @@ public:
         QString text;
         QString title;
         Buttons buttons;
+        Icon icon;
     };
     QList<Asked> asked;
     QList<Answer> answers;               // taken in order; Yes/Ok when empty
@@ -25,8 +26,8 @@ public:
     QList<QString> offeredNames;
     std::function<void()> duringMessage;  // runs inside a message, as a modal loop would allow
 
-    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons, Icon) override {
-        asked.append({text, title, buttons});
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons, Icon icon) override {
+        asked.append({text, title, buttons, icon});
         if (duringMessage) duringMessage();
         if (!answers.isEmpty()) return answers.takeFirst();
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;

@@ -72,13 +72,14 @@ struct WindowUnderTest {
         event.setCommitString(text);
         QCoreApplication::sendEvent(child("Text2"), &event);
     }
-    // Every question asked so far, as "title: text (buttons)".
+    // Every question asked so far, as "title: text (buttons)", and " [icon]" if it had one.
     QStringList questions() const {
         QStringList asked;
         for (const auto& q : prompts->asked)
             asked.append(q.title + QStringLiteral(": ") + q.text +
                          (q.buttons == Prompts::Buttons::Ok ? QStringLiteral(" (Ok)")
-                                                            : QStringLiteral(" (YesNo)")));
+                                                            : QStringLiteral(" (YesNo)")) +
+                         (q.icon == Prompts::Icon::None ? QString() : QStringLiteral(" [icon]")));
         return asked;
     }
 

@@ -4,11 +4,12 @@
 set -eu
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
        fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei)
+# Needed at run time beyond Qt itself: Qt's own texts in Chinese.
+runtime=(qt6-translations-l10n)
 case "${1:-run}" in
-  run) packages=("${build[@]}") ;;
-  test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil x11-utils
-                  desktop-file-utils appstream unicode-data bzip2 libbz2-dev
-                  poppler-utils) ;;
+  run) packages=("${build[@]}" "${runtime[@]}") ;;
+  test) packages=("${build[@]}" "${runtime[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil
+                  x11-utils desktop-file-utils appstream unicode-data bzip2 libbz2-dev poppler-utils) ;;
   bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
   *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;

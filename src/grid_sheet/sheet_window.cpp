@@ -32,11 +32,9 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
     return l;
 }
 
-QComboBox* parameterList(QWidget* parent, const char* name, int left, int top) {
-    auto* list = makeControl<QComboBox>(parent, name, left, top, 855, 300);
-    list->setEditable(true);
-    // Typed text is a value for the next redraw, not a new entry of the list.
-    list->setInsertPolicy(QComboBox::NoInsert);
+PickList* parameterList(QWidget* parent, const char* name, int left, int top) {
+    auto* list = makeControl<PickList>(parent, name, left, top, 855, 300);
+    list->acceptTyping();
     return list;
 }
 
@@ -190,16 +188,16 @@ void SheetWindow::buildControls() {
 }
 
 void SheetWindow::connectHandlers() {
-    connect(Combo1, &QComboBox::activated, this, &SheetWindow::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &SheetWindow::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &SheetWindow::Combo3_Click);
-    connect(Combo4, &QComboBox::activated, this, &SheetWindow::Combo4_Click);
-    connect(Combo5, &QComboBox::activated, this, &SheetWindow::Combo5_Click);
-    connect(Combo6, &QComboBox::activated, this, &SheetWindow::Combo6_Click);
-    connect(Combo7, &QComboBox::activated, this, &SheetWindow::Combo7_Click);
-    connect(Combo8, &QComboBox::activated, this, &SheetWindow::Combo8_Click);
-    connect(Combo9, &QComboBox::activated, this, &SheetWindow::Combo9_Click);
-    connect(Combo10, &QComboBox::activated, this, &SheetWindow::Combo10_Click);
+    connect(Combo1, &PickList::picked, this, &SheetWindow::Combo1_Click);
+    connect(Combo2, &PickList::picked, this, &SheetWindow::Combo2_Click);
+    connect(Combo3, &PickList::picked, this, &SheetWindow::Combo3_Click);
+    connect(Combo4, &PickList::picked, this, &SheetWindow::Combo4_Click);
+    connect(Combo5, &PickList::picked, this, &SheetWindow::Combo5_Click);
+    connect(Combo6, &PickList::picked, this, &SheetWindow::Combo6_Click);
+    connect(Combo7, &PickList::picked, this, &SheetWindow::Combo7_Click);
+    connect(Combo8, &PickList::picked, this, &SheetWindow::Combo8_Click);
+    connect(Combo9, &PickList::picked, this, &SheetWindow::Combo9_Click);
+    connect(Combo10, &PickList::picked, this, &SheetWindow::Combo10_Click);
     connect(Command1, &QPushButton::clicked, this, &SheetWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SheetWindow::Command2_Click);
     // Only a thumb drag moves the canvas; arrows, track clicks and keys move just the thumb.

@@ -9,6 +9,7 @@
 
 #include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_layout.h"
+#include "ui/pick_list.h"
 
 class QAction;
 class QComboBox;
@@ -133,7 +134,7 @@ private:
     double canvasWidth_ = 0;
     double canvasHeight_ = 0;
 
-    QComboBox *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7, *Combo8, *Combo9,
+    PickList *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7, *Combo8, *Combo9,
         *Combo10;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
         *Label10, *Label11;

@@ -57,7 +57,7 @@ void MainWindow::Command1_Click() {
     // The hint may outlive the window, so it holds its own reference to the prompts.
     const std::shared_ptr<Prompts> prompts = prompts_;
     prompts->message(this, QStringLiteral("点击按钮下方的文字显示框停止！"), QStringLiteral("提示"),
-                     Prompts::Buttons::Ok, Prompts::Icon::Information);
+                     Prompts::Buttons::Ok, Prompts::Icon::None);
     if (gone()) return;
     Command1->setEnabled(false);
     const QString caption = Command1->text();

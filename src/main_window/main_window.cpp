@@ -1,11 +1,9 @@
 #include "main_window/main_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,13 +47,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectHandlers() {
-    connect(Combo1, &QComboBox::activated, this, &MainWindow::Combo1_Click);
-    connect(Combo2, &QComboBox::activated, this, &MainWindow::Combo2_Click);
-    connect(Combo3, &QComboBox::activated, this, &MainWindow::Combo3_Click);
-    connect(Combo9, &QComboBox::activated, this, &MainWindow::Combo9_Click);
+    connect(Combo1, &PickList::picked, this, &MainWindow::Combo1_Click);
+    connect(Combo2, &PickList::picked, this, &MainWindow::Combo2_Click);
+    connect(Combo3, &PickList::picked, this, &MainWindow::Combo3_Click);
+    connect(Combo9, &PickList::picked, this, &MainWindow::Combo9_Click);
     // The character size, the grid box and the overlay switch only redraw.
-    for (QComboBox* list : {Combo4, Combo5, Combo6, Combo7, Combo8})
-        connect(list, &QComboBox::activated, this, &MainWindow::redrawIgnoringFailure);
+    for (PickList* list : {Combo4, Combo5, Combo6, Combo7, Combo8})
+        connect(list, &PickList::picked, this, &MainWindow::redrawIgnoringFailure);
     connect(Check1, &QCheckBox::clicked, this, &MainWindow::redrawIgnoringFailure);
     connect(Text2, &QLineEdit::textEdited, this, &MainWindow::Text2_Change);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
@@ -139,16 +137,15 @@ void MainWindow::Text2_Change() {
 void MainWindow::Form_Activate() { Combo3->setFocus(); }
 
 // Activation counts when the window first appears and when the user comes back to it from
-// another window of this program, not from another application or one of its own dialogs.
+// another window of this program. Popups (an open list, a menu), tooltips and dialogs are not
+// windows one comes back from, so they are not remembered as the window the focus left; and
+// leaving for another application leaves no window of ours focused at all.
 void MainWindow::onFocusWindowChanged(QWindow* now) {
-    QWindow* const previous = lastFocusWindow_;
+    if (!now || now->type() != Qt::Window) return;
+    const bool fromOtherWindow = lastFocusWindow_ && lastFocusWindow_ != now;
     lastFocusWindow_ = now;
-    if (!now || now != windowHandle()) return;
-    bool fromOwnWindow = false;
-    if (previous)
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->windowHandle() == previous && !qobject_cast<QDialog*>(top)) fromOwnWindow = true;
-    if (!activatedOnce_ || fromOwnWindow) {
+    if (now != windowHandle()) return;
+    if (!activatedOnce_ || fromOtherWindow) {
         activatedOnce_ = true;
         Form_Activate();
     }
@@ -156,7 +153,7 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
 
 void MainWindow::Command4_Click() {
     const Prompts::Answer answer = prompts_->message(this, QStringLiteral("是否退出程序?"), QStringLiteral("提示"),
-                                                     Prompts::Buttons::YesNo, Prompts::Icon::Question);
+                                                     Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer == Prompts::Answer::No) return;
     close();
 }

@@ -34,8 +34,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     return l;
 }
 
-QComboBox* dropDown(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* combo = makeControl<QComboBox>(parent, name, left, top, width, height);
+PickList* dropDown(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* combo = makeControl<PickList>(parent, name, left, top, width, height);
     combo->setMaxVisibleItems(16);
     return combo;
 }

@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -41,5 +44,12 @@ public:
     void printPreview(QWidget* parent, QPrinter& printer,
                       const std::function<void(QPrinter&)>& paint) override;
 };
+
+// The dialogs DialogPrompts runs, built apart so their texts can be read without a modal loop.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, Prompts::Buttons buttons,
+                                            Prompts::Icon icon);
+std::unique_ptr<QFileDialog> makeSaveDialog(QWidget* parent, const QString& filter,
+                                            const QString& startName);
 
 }  // namespace zige

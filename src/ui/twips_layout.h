@@ -19,8 +19,11 @@ Widget* makeControl(QWidget* parent, const char* name, int left, int top, int wi
     return widget;
 }
 
-// Moves a window, keeping its size, to the centre of the whole screen (single precision, as the
-// window's own sizes are).
+// Moves a window, keeping its size, so that the whole of it, frame included, stands in the
+// centre of the screen (single precision, as the window's own sizes are). The window manager
+// frames a window only once it is shown: until then the frame of another framed window of the
+// program stands in for it, and once its own frame is known the window is centred again if
+// that estimate was wrong.
 void centreOnScreen(QWidget* window);
 
 }  // namespace zige

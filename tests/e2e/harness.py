@@ -107,10 +107,17 @@ class Session:
 
     def geometry(self, wid, frame=False):
         """(x, y, width, height) of the client area, or of the whole window with its frame."""
-        info = run("xwininfo", "-id", wid, *(["-frame"] if frame else []), env=self.env)
+        info = run("xwininfo", "-id", wid, env=self.env)
         value = {line.split(":")[0].strip(): line.split(":")[1].strip() for line in info.splitlines() if ":" in line}
-        return (int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"]),
-                int(value["Width"]), int(value["Height"]))
+        x, y, w, h = (int(value["Absolute upper-left X"]), int(value["Absolute upper-left Y"]),
+                      int(value["Width"]), int(value["Height"]))
+        if not frame:
+            return x, y, w, h
+        # xwininfo's -frame applies only to picking a window by mouse; the window manager
+        # publishes the frame's extents (left, right, top, bottom) on the client window.
+        extents = run("xprop", "-id", wid, "_NET_FRAME_EXTENTS", env=self.env).partition("=")[2]
+        left, right, top, bottom = (int(v) for v in extents.split(",")) if extents else (0, 0, 0, 0)
+        return x - left, y - top, w + left + right, h + top + bottom
 
     def screen(self):
         path = self.work / "screen.png"
@@ -124,6 +131,12 @@ class Session:
         if name and self.screenshots:
             image.save(Path(self.screenshots) / f"{name}.png")
         return image
+
+    def centred(self, wid):
+        """How far the whole window, frame included, stands from the screen's centre (x, y)."""
+        x, y, w, h = self.geometry(wid, frame=True)
+        sw, sh = self.screen().size
+        return (2 * x + w - sw) / 2, (2 * y + h - sh) / 2
 
     # ---- input, in logical pixels of the window ----
     def focus(self, wid):

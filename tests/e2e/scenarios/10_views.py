@@ -9,6 +9,8 @@ def run(s):
     S = s.scale
     x, y, w, h = s.geometry(s.main)
     check((w, h) == (709 * S, 528 * S), f"main window client area {w}×{h} is 709×528 at scale {S}")
+    dx, dy = s.centred(s.main)
+    check(abs(dx) <= 2 and abs(dy) <= 2, f"the main window, frame included, is centred (off by {dx}, {dy})")
     screen = s.shot(s.main, "main-window")
 
     # Rice grid view at (328, 112): dash-dot centre lines on pixel 81, one logical pixel wide

@@ -10,11 +10,14 @@ def run(s):
     s.click(s.main, 228, 20)
     sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
     time.sleep(1.0)
+    dx, dy = s.centred(sheet)
+    check(abs(dx) <= 2 and abs(dy) <= 2, f"the sheet window, frame included, is centred (off by {dx}, {dy})")
     s.shot(sheet, "sheet-window")
     # The form's client area (521 high) lies below the menu bar.
     menu = s.geometry(sheet)[3] // s.scale - 521
     s.click(sheet, 616, 18 + menu)
-    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    # Qt's own dialog in Chinese, whatever the locale (LANG=C.UTF-8 here).
+    dialog = wait_for("the save dialog, titled 另存为", lambda: s.window("^另存为$"))
     time.sleep(1.0)
     target = s.work / "sheet.bmp"
     s.focus(dialog)

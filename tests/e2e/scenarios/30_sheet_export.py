@@ -13,7 +13,7 @@ def export(s, sheet, downs, target):
     s.click(sheet, 20, 8)
     time.sleep(0.5)
     s.key(*["Down"] * downs, "Return")
-    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    dialog = wait_for("the save dialog", lambda: s.window("^另存为$"))
     time.sleep(1.0)
     s.focus(dialog)
     s.key("ctrl+a")

@@ -57,7 +57,7 @@ def run(s):
     s.focus(sheet)
     menu = s.geometry(sheet)[3] // s.scale - 521
     s.click(sheet, 616, 18 + menu)
-    dialog = wait_for("the save dialog", lambda: s.window("保存|Save"))
+    dialog = wait_for("the save dialog", lambda: s.window("^另存为$"))
     time.sleep(1.0)
     s.focus(dialog)
     s.key("ctrl+a")

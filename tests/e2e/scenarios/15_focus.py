@@ -1,0 +1,40 @@
+"""The position list gets the focus when the main window first appears and when the user comes
+back to it from the sheet window, not when a list's popup closes."""
+import time
+
+from harness import check, wait_for
+
+ZONE, POSITION, FONT = (376, 10, 49, 20), (480, 10, 49, 20), (352, 40, 97, 20)
+
+
+def run(s):
+    S = s.scale
+
+    def look(*regions):
+        screen = s.shot(s.main)
+        return [list(screen.crop((x * S, y * S, (x + w) * S, (y + h) * S)).getdata()) for x, y, w, h in regions]
+
+    def down_moves(changed, kept, what):
+        time.sleep(0.5)
+        before_changed, before_kept = look(changed, kept)
+        s.key("Down")
+        wait_for(what, lambda: look(changed)[0] != before_changed)
+        time.sleep(0.5)
+        check(look(kept)[0] == before_kept, what)
+
+    # A pick from the zone list's popup keeps the focus there: Down then steps the zones.
+    s.click(s.main, 400, 20)
+    time.sleep(0.5)
+    s.key("Down", "Return")
+    down_moves(ZONE, POSITION, "after a pick in its popup, Down steps the zone list")
+    # A popup closed with Escape keeps it too.
+    s.click(s.main, 400, 50)
+    time.sleep(0.5)
+    s.key("Escape")
+    down_moves(FONT, POSITION, "after Escape in its popup, Down steps the font list")
+    # Coming back from the sheet window puts it on the position list.
+    s.click(s.main, 228, 20)
+    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
+    s.focus(sheet)
+    s.focus(s.main)
+    down_moves(POSITION, FONT, "back from the sheet window, Down steps the position list")
