@@ -32,7 +32,10 @@ void appendListingLine(QPlainTextEdit& box, const QString& line, LineBreak lineB
 
 // What changed is already marked for repainting; it shows with the next frame.
 void showListingEnd(QPlainTextEdit& box) {
-    box.moveCursor(QTextCursor::End);
+    // A caret at the end moves on with text appended there; moving it again would only redo the
+    // box's caret bookkeeping. The user may have moved it, or selected, meanwhile.
+    const QTextCursor caret = box.textCursor();
+    if (!caret.atEnd() || caret.hasSelection()) box.moveCursor(QTextCursor::End);
     box.ensureCursorVisible();
 }
 
