@@ -6,7 +6,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-de
        fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei)
 case "${1:-run}" in
   run) packages=("${build[@]}") ;;
-  test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth openbox xdotool imagemagick python3-pil x11-utils
+  test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil x11-utils
                   desktop-file-utils appstream) ;;
   bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;

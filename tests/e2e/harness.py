@@ -10,7 +10,7 @@ from pathlib import Path
 
 from PIL import Image
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import")
+TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip")
 
 
 def missing_tool():
