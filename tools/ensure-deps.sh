@@ -8,7 +8,7 @@ case "${1:-run}" in
   run) packages=("${build[@]}") ;;
   test) packages=("${build[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil x11-utils
                   desktop-file-utils appstream) ;;
-  bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
+  bench) packages=("${build[@]}" libbenchmark-dev valgrind python3 xvfb openbox x11-utils) ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
   *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
 esac
