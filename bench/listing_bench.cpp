@@ -102,6 +102,18 @@ void listingWithoutViews(benchmark::State& state) {
     report(state, *window, paints);
 }
 
+// The listing's redraws alone: RefreshViews for each character, with no yield in between.
+void listingRedraws(benchmark::State& state) {
+    const auto window = startedWindow(QFontDatabase::families());
+    for (auto _ : state)
+        for (int zone = 16; zone <= 87; ++zone)
+            for (int position = 1; position <= 94; ++position) {
+                window->CurrentChar = zige::CharFromZonePosition(zone, position);
+                window->RefreshViews();
+            }
+    QCoreApplication::processEvents();
+}
+
 // The listing's floor: the RefreshViews floor once for each character the listing draws, in the
 // face the views draw in when no font is chosen.
 void listingFloor(benchmark::State& state) {
@@ -138,6 +150,10 @@ int main(int argc, char** argv) {
         ->Iterations(1)
         ->UseRealTime();
     benchmark::RegisterBenchmark("complete listing [floor]", listingFloor)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("listing's redraws alone", listingRedraws)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->UseRealTime();

@@ -27,51 +27,58 @@ TARGETS = {
     "peak RSS, main window": "≤ floor + 40 MB",
 }
 
-# Each row's floor, and what the floor leaves out (or why a row has none).
+# Each row's floor and what the floor leaves out, or why a row has none.
 FLOORS = {
     "RefreshViews start-up":
-        "the same lines, pens and band fill by bare QPainter calls into four 185-px images, the "
-        "160-px character drawn once. Leaves out: reading and converting the seven list values, "
-        "placing in twips, the character in the other three views (the views stamp it four times).",
+        "Floor: the same lines, pens and band fill by bare QPainter calls into four 185-px images, "
+        "the 160-px character (啊 and 齄 in turn) drawn once. Leaves out: reading and converting "
+        "the seven list values, placing in twips, the character in the other three views (the "
+        "views rasterise it once and stamp it four times).",
     "RefreshViews overlay x1000":
-        "the same 1000 calls with the overlay off, each starting from a cleared view. Leaves out "
-        "nothing but the clearing: the ratio shows whether the accumulating view costs more per call.",
+        "Floor: the same 1000 calls with the overlay off, each starting from a cleared view. Leaves "
+        "out nothing but the clearing: the ratio shows whether the accumulating view costs more "
+        "per call.",
     "DrawSheet default":
-        "the same figures by bare QPainter calls into an image of the same size. Leaves out: reading "
-        "the ten lists, the layout in sheet units, resizing the canvas.",
-    "DrawSheet 50x50": "as for the default sheet.",
+        "Floor: the same figures by bare QPainter calls into an image of the same size. Leaves out: "
+        "reading the ten lists, the layout in sheet units, resizing the canvas.",
+    "DrawSheet 50x50": "Floor: as for the default sheet.",
     "hz.txt read + format":
-        "QTextDocument::setPlainText of the same text. Leaves out: reading the file, the RTF reader, "
-        "code page 936, the paragraphs' formats, the font and size set on the whole text.",
+        "Floor: QTextDocument::setPlainText of the same text. Leaves out: reading the file, the RTF "
+        "reader, code page 936, the paragraphs' formats, the font and size set on the whole text.",
     "complete listing":
-        f"{CODES} × the RefreshViews floor (offscreen images). Leaves out everything of a listing but "
-        "the views' bare drawing: RefreshViews' extra over its floor, the information lines, one "
-        "line appended with the caret moved and the box scrolled per character, the caption "
-        "counter, one yield per character with its round trip to the X server, and the window's "
-        "paints (once per display frame) with the X server's work to show them. Run in a real X "
-        "server (Xvfb) with a window manager (openbox).",
+        f"Floor: the RefreshViews floor once for each of the {CODES} characters the listing draws, "
+        "in the face the views draw in (offscreen images). Leaves out everything of a listing but "
+        "the views' bare drawing: RefreshViews' own extra over its floor (see the row \"listing's "
+        "redraws alone\"), the information lines, one line appended to the box and scrolled to per "
+        "character, the caption counter, one yield per character that polls the X connection, and "
+        "the window's paints, once per display frame, with the X server's work to show them. The "
+        "listing runs in a real X server (Xvfb) with a window manager (openbox).",
     "complete listing, paints per second":
-        "none: paints of the listing box during the run, divided by the run's time; it changes "
+        "No floor: paints of the listing box during the run over the run's time; the box changes "
         "with every character, so each of its paints is a frame of the window.",
+    "listing's redraws alone":
+        f"Floor: as for the complete listing. RefreshViews with the information lines for the "
+        f"{CODES} characters in the same window, with no yield, so no paint: the part of the "
+        "listing that its floor stands for.",
     "listing without the views":
-        "none: the listing's own loop (code, line, caret, caption, yield, paced paints) without "
-        "RefreshViews, in the same window; most of what the listing's floor leaves out.",
-    "filter over 300 fonts": "none: 300 fonts listed with one yield each, offscreen; for regressions.",
-    "save default sheet": "none: the default sheet written as BMP to a temporary folder; for regressions.",
+        "No floor: the listing's own loop (code, line, caret, caption, yield, paced paints) without "
+        "RefreshViews, in the same window: most of what the listing's floor leaves out.",
+    "filter over 300 fonts": "No floor: 300 fonts listed with one yield each, offscreen; for regressions.",
+    "save default sheet": "No floor: the default sheet written as BMP to a temporary folder; for regressions.",
     "start to first paint":
-        "a bare Qt program (no code of ours) showing a window of the same size with the main "
-        "window's captions in labels and the library's plain text, in the face and size the main "
-        "window draws it in, in a text box. Leaves out: the rich-text reading and formatting of "
-        "hz.txt, filling the lists, the font list, the four views with their grids and the "
-        "160-px character in a second face, the information lines' font lookups. Offscreen; from "
-        "process start to the first paint of the window and the queued quit after it.",
+        "Floor: a bare Qt program (no code of ours) showing a window of the same size with the main "
+        "window's captions in labels and the library's plain text in a text box, in the face and "
+        "size the main window draws it in. Leaves out: reading and formatting hz.txt as rich text, "
+        "filling the lists, the font list, the four views with their grids and 160-px character, "
+        "the information lines. Offscreen; from process start to the window's first paint and the "
+        "quit queued by it.",
     "start to first paint, empty-window floor":
-        "the smallest Qt widgets program showing an empty window. Leaves out all text and every "
-        "control; kept to compare with earlier tables.",
+        "Floor: the smallest Qt widgets program showing an empty window. Leaves out all text and "
+        "every control; kept to compare with earlier tables.",
     "peak RSS, main window":
-        "the empty-window program. Leaves out every control, the fonts, the library document and "
-        "the four views' images.",
-    "peak RSS, sheet open": "the empty-window program; leaves out the main window and the sheet window.",
+        "Floor: the empty-window program. Leaves out every control, the fonts, the library document "
+        "and the four views' images.",
+    "peak RSS, sheet open": "Floor: the empty-window program. Leaves out both windows.",
 }
 
 rows = {}  # name -> list of seconds (or bytes, or a rate)
@@ -113,6 +120,8 @@ for i, (_, _, _, memory_name) in enumerate(PROBES):
     if memory_name:
         rows[memory_name] = [kilobytes * 1024 for _, kilobytes in samples[i]]
 rows["peak RSS, sheet open [floor]"] = rows["peak RSS, main window [floor]"]
+if "complete listing [floor]" in rows:
+    rows["listing's redraws alone [floor]"] = rows["complete listing [floor]"]
 
 
 def show(name, values):
@@ -145,4 +154,4 @@ for name, values in rows.items():
 print("\nFloors, and what each leaves out:\n")
 for name in rows:
     if not name.endswith(" [floor]"):
-        print(f"- {name}: floor {FLOORS.get(name, 'not described')}")
+        print(f"- {name}. {FLOORS.get(name, 'Floor: not described.')}")
