@@ -203,11 +203,17 @@ private slots:
         w.listWith([&](int pass) {
             if (pass == 1) first = log.requests.size();
             paintsAtEnd = log.paints;
-            return pass < 6768 && log.clock.elapsed() < 12 * frame;
+            if (log.requests.size() - first < 5 || log.clock.elapsed() < 12 * frame) return true;
+            w.clickListingBox();
+            return false;
         });
-        QVERIFY2(log.requests.size() - first >= 3, "the window did not follow the listing");
-        for (qsizetype i = first + 1; i < log.requests.size(); ++i)
-            QVERIFY2(log.requests[i] - log.requests[i - 1] >= frame - 1, "two paints in one frame");
+        const QList<double> seen = log.requests.mid(first);
+        QVERIFY2(seen.size() >= 5, "the window did not follow the listing");
+        // Each gap is at least a frame by the pacer's clock; ours may read one a little late.
+        for (qsizetype i = 1; i < seen.size(); ++i)
+            QVERIFY2(seen[i] - seen[i - 1] >= frame / 2, "two paints in one frame");
+        QVERIFY2((seen.last() - seen.first()) / double(seen.size() - 1) >= frame - 0.5,
+                 "more paints than frames");
         QTRY_VERIFY2(log.paints > paintsAtEnd, "the end of the listing is not painted");
         const int painted = log.paints;
         box->update();
