@@ -131,7 +131,8 @@ def show(name, values):
     if name.endswith("per second"):
         return f"{median:.0f} ({min(values):.0f}–{max(values):.0f})"
     unit, factor = ("s", 1) if median >= 1 else ("ms", 1e3) if median >= 1e-3 else ("µs", 1e6)
-    return f"{median * factor:.3g} {unit} ({min(values) * factor:.3g}–{max(values) * factor:.3g})"
+    number = lambda x: f"{x * factor:.0f}" if x * factor >= 1000 else f"{x * factor:.3g}"
+    return f"{number(median)} {unit} ({number(min(values))}–{number(max(values))})"
 
 
 listing_names = ("complete listing", "listing without the views")
