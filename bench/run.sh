@@ -50,8 +50,11 @@ if command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xpr
 else
   echo "run.sh: Xvfb, openbox or xprop missing; the listing runs offscreen" >&2
 fi
+# A listing takes seconds and the load of a shared machine drifts: its repetitions run
+# interleaved with its floor's, so both meet the same moments.
 QT_QPA_PLATFORM=$platform run "$build/bench/listing_bench" listing_in_window \
-  $((repetitions < 3 ? repetitions : 3)) --benchmark_filter=listing
+  $((repetitions < 3 ? repetitions : 3)) --benchmark_filter=listing \
+  --benchmark_enable_random_interleaving=true
 for pid in "${x_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 wait 2>/dev/null || true
 x_pids=()
