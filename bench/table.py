@@ -42,6 +42,15 @@ FLOORS = {
         "Floor: the same figures by bare QPainter calls into an image of the same size. Leaves out: "
         "reading the ten lists, the layout in sheet units, resizing the canvas.",
     "DrawSheet 50x50": "Floor: as for the default sheet.",
+    "DrawSheet copybook 21":
+        "Floor: the default sheet's figures by bare QPainter calls, and per row a model character "
+        "with three pale copies, each glyph scaled from the grid box onto its cell. Leaves out: "
+        "reading the lists and the text, the layout in sheet units, resizing the canvas.",
+    "PDF export default":
+        "Floor: the same strokes by bare QPainter calls on an A4 QPdfWriter in twips, at the same "
+        "page breaks. Leaves out: reading the ten lists, the layout in sheet units.",
+    "PDF export 50x50": "Floor: as for the default sheet's PDF.",
+    "PNG export 300 dpi default": "No floor: the default sheet at 300 dpi written as PNG; for regressions.",
     "hz.txt read + format":
         "Floor: QTextDocument::setPlainText of the same text. Leaves out: reading the file, the RTF "
         "reader, code page 936, the paragraphs' formats, the font and size set on the whole text.",
