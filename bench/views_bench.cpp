@@ -11,6 +11,7 @@
 #include "canvas/glyph_cache.h"
 #include "ui/picture_box.h"
 #include "views/character_views.h"
+#include "views_floor.h"
 
 using namespace zige;
 
@@ -50,51 +51,11 @@ void RefreshViewsStartUp(benchmark::State& state) {
 
 // The same lines, pens and fill straight into four images, and the character drawn once.
 void RefreshViewsFloor(benchmark::State& state) {
-    std::array<QImage, 4> images;
-    for (QImage& image : images) image = QImage(185, 185, QImage::Format_RGB32);
-    QFont font(GlyphCache().family(QString()));
-    font.setPointSizeF(120);
-    const QPen solid(QColor(255, 0, 0), 1, Qt::SolidLine, Qt::FlatCap);
-    const QPen dashDot(QColor(255, 0, 0), 1, Qt::DashDotLine, Qt::FlatCap);
-    const QPen heavy(QColor(255, 0, 0), 2, Qt::SolidLine, Qt::FlatCap);
-    const auto lines = [](QPainter& p, const QPen& pen, std::initializer_list<QLineF> ls) {
-        p.setPen(pen);
-        for (const QLineF& l : ls) p.drawLine(l);
-    };
-    const QLineF outline[] = {{1, 1, 162, 1}, {1, 1, 1, 162}, {1, 161, 162, 161}, {161, 1, 161, 162}};
+    bench::ViewsFloor floor(GlyphCache().family(QString()));
     int n = 0;
     for (auto _ : state) {
-        for (int i = 0; i < 4; ++i) {
-            images[i].fill(Qt::white);
-            QPainter p(&images[i]);
-            if (i == 3) {
-                p.fillRect(QRect(54, 1, 54, 161), QColor(192, 192, 255));
-                p.setPen(dashDot);
-                p.drawRect(QRect(54, 1, 53, 160));
-                p.setPen(heavy);
-                for (const QLineF& l : outline) p.drawLine(l);
-                lines(p, heavy, {{81, 0, 81, 162}, {0, 81, 162, 81}});
-            } else {
-                p.setPen(solid);
-                for (const QLineF& l : outline) p.drawLine(l);
-            }
-            if (i == 0) lines(p, dashDot, {{1, 81, 162, 81}, {81, 1, 81, 162}, {1, 1, 161, 161}, {1, 161, 161, 1}});
-            if (i == 1 || i == 3)
-                lines(p, dashDot, {{54, 1, 54, 162}, {107, 1, 107, 162}, {1, 54, 162, 54}, {1, 107, 162, 107}});
-            if (i == 2) {
-                lines(p, solid, {{81, 1, 81, 162}, {1, 81, 162, 81}});
-                lines(p, dashDot, {{49, 49, 49, 114}, {113, 49, 113, 114}, {49, 49, 114, 49}, {49, 113, 114, 113}});
-            }
-            if (i >= 2)
-                lines(p, dashDot, {{1, 49, 49, 1}, {113, 1, 161, 49}, {1, i == 3 ? 121. : 113., i == 3 ? 41. : 49., 161},
-                                   {i == 3 ? 121. : 113., 161, 161, i == 3 ? 121. : 113.}});
-            if (i == 0) {
-                p.setFont(font);
-                p.setPen(Qt::black);
-                p.drawText(QPointF(0.67, 0.67 + 140), kCharacters[n++ % 2]);
-            }
-        }
-        benchmark::DoNotOptimize(images[3].constBits());
+        floor.draw(kCharacters[n++ % 2]);
+        benchmark::DoNotOptimize(floor.image(3).constBits());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "main_window/character_code.h"
+#include "ui/frame_pacer.h"
 #include "window_under_test.h"
 
 using namespace zige;
@@ -34,6 +35,24 @@ struct Window : WindowUnderTest {
         window->RefreshViews();
         return list()->text() == "获取汉字" && list()->isEnabled() && view() == shown;
     }
+};
+
+// When the window's update requests get through (to paint), and how often a widget paints.
+struct PaintLog : QObject {
+    PaintLog(QWidget* window, QWidget* widget) : widget(widget) {
+        window->installEventFilter(this);
+        widget->installEventFilter(this);
+        clock.start();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest) requests.append(clock.nsecsElapsed() / 1e6);
+        if (event->type() == QEvent::Paint && watched == widget) ++paints;
+        return false;
+    }
+    QWidget* widget;
+    QElapsedTimer clock;
+    QList<double> requests;  // milliseconds
+    int paints = 0;
 };
 
 }  // namespace
@@ -168,6 +187,37 @@ private slots:
         w.listWith(stopIn(2));
         QCOMPARE(w.window->listingText(), QStringLiteral("啊\r\n阿\r\nEnd"));
         QCOMPARE(w.questions(), (QStringList{kHint, kHint}));
+    }
+
+    // While a listing runs, the window paints at most once per display frame but keeps painting;
+    // its last state is painted when the listing ends, and later changes paint as before.
+    void listingPaintsOncePerFrame() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
+        const double frame = FramePacer(w.window).intervalMs();
+        QWidget* box = w.child<QPlainTextEdit>("Text1")->viewport();
+        // Filters run last-installed first: this one sees only what the listing's pacer lets by.
+        PaintLog log(w.window, box);
+        int paintsAtEnd = 0;
+        qsizetype first = 0;
+        w.listWith([&](int pass) {
+            if (pass == 1) first = log.requests.size();
+            paintsAtEnd = log.paints;
+            if (log.requests.size() - first < 5 || log.clock.elapsed() < 12 * frame) return true;
+            w.clickListingBox();
+            return false;
+        });
+        const QList<double> seen = log.requests.mid(first);
+        QVERIFY2(seen.size() >= 5, "the window did not follow the listing");
+        // Each gap is at least a frame by the pacer's clock; ours may read one a little late.
+        for (qsizetype i = 1; i < seen.size(); ++i)
+            QVERIFY2(seen[i] - seen[i - 1] >= frame / 2, "two paints in one frame");
+        QVERIFY2((seen.last() - seen.first()) / double(seen.size() - 1) >= frame - 0.5,
+                 "more paints than frames");
+        QTRY_VERIFY2(log.paints > paintsAtEnd, "the end of the listing is not painted");
+        const int painted = log.paints;
+        box->update();
+        QTRY_VERIFY2(log.paints > painted, "the window no longer paints after the listing");
     }
 
     // The listing stops where the window went and touches nothing after that: closed or

@@ -10,7 +10,7 @@ case "${1:-run}" in
   run) packages=("${build[@]}" "${runtime[@]}") ;;
   test) packages=("${build[@]}" "${runtime[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil
                   x11-utils desktop-file-utils appstream unicode-data bzip2 libbz2-dev poppler-utils) ;;
-  bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
+  bench) packages=("${build[@]}" libbenchmark-dev valgrind python3 xvfb openbox x11-utils "${runtime[@]}") ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
   *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
 esac

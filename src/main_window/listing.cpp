@@ -14,6 +14,7 @@
 #include "main_window/main_window.h"
 #include "ui/prompts.h"
 #include "core/step_failed.h"
+#include "ui/frame_pacer.h"
 
 namespace zige {
 
@@ -29,9 +30,12 @@ void appendListingLine(QPlainTextEdit& box, const QString& line, LineBreak lineB
     box.appendPlainText(line);
 }
 
-// What changed is already marked for repainting; the next yield paints it.
+// What changed is already marked for repainting; it shows with the next frame.
 void showListingEnd(QPlainTextEdit& box) {
-    box.moveCursor(QTextCursor::End);
+    // A caret at the end moves on with text appended there; moving it again would only redo the
+    // box's caret bookkeeping. The user may have moved it, or selected, meanwhile.
+    const QTextCursor caret = box.textCursor();
+    if (!caret.atEnd() || caret.hasSelection()) box.moveCursor(QTextCursor::End);
     box.ensureCursorVisible();
 }
 
@@ -64,6 +68,9 @@ void MainWindow::Command1_Click() {
     qint32 counter = 0;
     Text1->clear();
     StopListing = false;
+    // Every character still changes the window and every yield handles input, but the window
+    // paints once per display frame: at ~800 characters a second most paints would never show.
+    const FramePacer pacer(this);
 
     for (int zone = 16; zone <= 87 && !StopListing; ++zone) {
         for (int position = 1; position <= 94; ++position) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QWidget;
+
+namespace zige {
+
+// While it lives, a window paints at most once per display frame (and at least 30 times a
+// second while anything in it changes): a loop that changes the window at every step and yields
+// after each one would otherwise paint hundreds of frames a second that no screen shows. Only the
+// window's update requests are held; everything changed meanwhile is painted with the next frame,
+// and a request still held when the pacer goes is posted then. Exposures paint at once as usual.
+class FramePacer : public QObject {
+public:
+    explicit FramePacer(QWidget* window);
+    ~FramePacer() override;
+    FramePacer(const FramePacer&) = delete;
+    FramePacer& operator=(const FramePacer&) = delete;
+
+    // The frame interval the window is held to, in milliseconds.
+    double intervalMs() const { return intervalMs_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paintHeld();
+
+    QPointer<QWidget> window_;
+    double intervalMs_;
+    QElapsedTimer sinceFrame_;
+    QTimer due_;
+    bool held_ = false;
+    bool releasing_ = false;
+};
+
+}  // namespace zige
