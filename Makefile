@@ -1,15 +1,18 @@
 # Thin wrapper over CMake: `make run`, `make test`, `make bench`.
+# CMAKE_FLAGS go to CMake; a configured folder is configured again when they change.
+# The developer targets (test, test-asan, bench, fuzz) build with -Werror, a user's `make run`
+# does not: tools/configure.sh says how one folder serves both.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench fuzz install screenshots clean
+.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install screenshots clean
 
 all: build
 
 build:
 	@tools/ensure-deps.sh run
-	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	@tools/configure.sh $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -17,22 +20,30 @@ run: build
 
 test:
 	@tools/ensure-deps.sh test
-	@$(MAKE) --no-print-directory build
+	@tools/configure.sh --werror $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DZIGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
-bench:
-	@tools/ensure-deps.sh bench
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
-	cmake --build build-bench -j $(JOBS)
+bench: bench-build
 	bench/run.sh build-bench
+
+# Every benchmark once and briefly, as CI runs them: the numbers say little, but benchmark
+# code that no longer builds or runs shows.
+bench-smoke: bench-build
+	REPETITIONS=1 BENCHMARK_MIN_TIME=0.01 bench/run.sh build-bench
+
+bench-build:
+	@tools/ensure-deps.sh bench
+	@tools/configure.sh --werror build-bench -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
 
 fuzz:
 	@tools/ensure-deps.sh fuzz
-	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
+	@tools/configure.sh --werror build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz
 
