@@ -6,7 +6,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install screenshots clean
+.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install format check-format \
+        screenshots clean
 
 all: build
 
@@ -54,6 +55,17 @@ screenshots: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The C++ sources, formatted with the checked-in .clang-format by the clang-format of Debian 12.
+FORMATTED = $(sort $(shell find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \)))
+format:
+	@tools/ensure-deps.sh format
+	clang-format-14 -i $(FORMATTED)
+
+# Fails on any file that `make format` would change.
+check-format:
+	@tools/ensure-deps.sh format
+	clang-format-14 --dry-run --Werror $(FORMATTED)
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz

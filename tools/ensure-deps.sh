@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz`.
+# Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz|format`.
 # As root it runs apt-get itself; otherwise it prints the one line to run and fails.
 set -eu
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -11,7 +11,8 @@ case "${1:-run}" in
                   poppler-utils) ;;
   bench) packages=("${build[@]}" libbenchmark-dev valgrind python3) ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
-  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+  format) packages=(clang-format-14) ;;
+  *) echo "usage: $0 run|test|bench|fuzz|format" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${packages[@]}"; do
