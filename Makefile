@@ -1,4 +1,4 @@
-# Thin wrapper over CMake: `make run`, `make test`, `make bench`.
+# Thin wrapper over CMake: `make run`, `make test`, `make bench`, `make deb`.
 # CMAKE_FLAGS go to CMake; a configured folder is configured again when they change.
 # The developer targets (test, test-asan, bench, fuzz) build with -Werror, a user's `make run`
 # does not: tools/configure.sh says how one folder serves both.
@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install format check-format \
+.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install deb format check-format \
         screenshots clean
 
 all: build
@@ -56,6 +56,16 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# build-deb/zige_VERSION_ARCH.deb: a Release build for /usr with all of Debian's hardening flags.
+deb:
+	@tools/ensure-deps.sh deb
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all && tools/configure.sh build-deb \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  "-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build-deb -j $(JOBS)
+	cd build-deb && cpack -G DEB
+
 # The C++ sources, formatted with the checked-in .clang-format by the clang-format of Debian 12.
 FORMATTED = $(sort $(shell find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \)))
 format:
@@ -68,4 +78,4 @@ check-format:
 	clang-format-14 --dry-run --Werror $(FORMATTED)
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-bench build-fuzz build-deb
