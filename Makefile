@@ -1,15 +1,19 @@
-# Thin wrapper over CMake: `make run`, `make test`, `make bench`.
+# Thin wrapper over CMake: `make run`, `make test`, `make bench`, `make deb`.
+# CMAKE_FLAGS go to CMake; a configured folder is configured again when they change.
+# The developer targets (test, test-asan, bench, fuzz) build with -Werror, a user's `make run`
+# does not: tools/configure.sh says how one folder serves both.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test test-asan bench fuzz install screenshots clean
+.PHONY: all build run test test-asan bench bench-smoke bench-build fuzz install deb format check-format \
+        screenshots clean
 
 all: build
 
 build:
 	@tools/ensure-deps.sh run
-	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	@tools/configure.sh $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -17,23 +21,31 @@ run: build
 
 test:
 	@tools/ensure-deps.sh test
-	@$(MAKE) --no-print-directory build
+	@tools/configure.sh --werror $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # Tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DZIGE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
-bench:
-	@tools/ensure-deps.sh bench
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
-	cmake --build build-bench -j $(JOBS)
+bench: bench-build
 	bench/run.sh build-bench
+
+# Every benchmark once and briefly, as CI runs them: the numbers say little, but benchmark
+# code that no longer builds or runs shows.
+bench-smoke: bench-build
+	REPETITIONS=1 BENCHMARK_MIN_TIME=0.01 bench/run.sh build-bench
+
+bench-build:
+	@tools/ensure-deps.sh bench
+	@tools/configure.sh --werror build-bench -DCMAKE_BUILD_TYPE=Release -DZIGE_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
 
 fuzz:
 	@tools/ensure-deps.sh fuzz
-	cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
-	cmake --build build-fuzz -j $(JOBS)
+	@tools/configure.sh --werror build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-fuzz -j $(JOBS) --target rtf_reader_fuzz
 	fuzz/run.sh build-fuzz
 
 # The README's pictures, taken by the end-to-end suite in a real X server.
@@ -44,5 +56,26 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# build-deb/zige_VERSION_ARCH.deb: a Release build for /usr with all of Debian's hardening flags.
+deb:
+	@tools/ensure-deps.sh deb
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all && tools/configure.sh build-deb \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  "-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build-deb -j $(JOBS)
+	cd build-deb && cpack -G DEB
+
+# The C++ sources, formatted with the checked-in .clang-format by the clang-format of Debian 12.
+FORMATTED = $(sort $(shell find src tests bench fuzz tools \( -name '*.cpp' -o -name '*.h' \)))
+format:
+	@tools/ensure-deps.sh format
+	clang-format-14 -i $(FORMATTED)
+
+# Fails on any file that `make format` would change.
+check-format:
+	@tools/ensure-deps.sh format
+	clang-format-14 --dry-run --Werror $(FORMATTED)
+
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-bench build-fuzz build-deb

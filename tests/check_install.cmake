@@ -1,6 +1,6 @@
-# Installs the build into a scratch prefix and checks the layout a desktop expects.
-set(prefix "${BUILD}/install-check")
-file(REMOVE_RECURSE "${prefix}")
+# Installs the build into a temporary prefix of its own and checks the layout a desktop expects
+# (a failure leaves the prefix behind to look at).
+execute_process(COMMAND mktemp -d OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}" RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "install failed: ${result}")

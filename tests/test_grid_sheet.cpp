@@ -85,7 +85,7 @@ class GridSheetTest : public QObject {
         scrollBar->setSliderPosition(value);
         scrollBar->setSliderDown(false);
     }
-    QString path(const QString& name) const { return name.startsWith(QLatin1Char('/')) ? name : folder->filePath(name); }
+    QString path(const QString& name) const { return folder->filePath(name); }
     void checkHome() const { QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath()); }
 
 private slots:
@@ -302,7 +302,7 @@ private slots:
         QTest::newRow("no") << "old.bmp" << false << false << QStringList{question} << "";
         QTest::newRow("yes") << "old.bmp" << true << false << QStringList{question} << "";
         QTest::newRow("hidden, no") << ".old.bmp" << false << false << QStringList{question} << "";
-        QTest::newRow("full disk") << "/dev/full" << true << false << QStringList{failed} << "磁盘空间不足";
+        QTest::newRow("full disk") << "sheet.bmp" << true << true << QStringList{failed} << "文件超出了允许的大小";
         QTest::newRow("missing folder") << "missing/sheet.bmp" << true << false << QStringList{failed} << "文件夹不存在";
         QTest::newRow("a folder of that name") << "folder.bmp" << true << false << QStringList{failed} << "这个名称是一个文件夹";
         QTest::newRow("no permission") << "locked/sheet.bmp" << true << false << QStringList{failed} << "没有写入权限";
@@ -334,6 +334,7 @@ private slots:
         drag(bar("VScroll1"), 100);
         prompts->files = {path(name), std::nullopt};
         prompts->answers = {yes ? Prompts::Answer::Yes : Prompts::Answer::No};
+        // A file size limit stops the writes short as a full disk does, in this process only.
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit small{64 * 1024, limit.rlim_max};
@@ -369,7 +370,6 @@ private slots:
         for (const char* old : {"old.bmp", ".old.bmp"})
             if (!written || name != QLatin1String(old)) QCOMPARE(fileBytes(path(QLatin1String(old))), QByteArray("old"));
         QCOMPARE(QDir(folder->path()).entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
-        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
 
     // One modeless window at a time, fresh once closed.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz`.
+# Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz|format|deb`.
 # As root it runs apt-get itself; otherwise it prints the one line to run and fails.
 set -eu
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -12,8 +12,13 @@ case "${1:-run}" in
                   x11-utils desktop-file-utils appstream unicode-data bzip2 libbz2-dev poppler-utils) ;;
   bench) packages=("${build[@]}" libbenchmark-dev valgrind python3 xvfb openbox x11-utils "${runtime[@]}") ;;
   fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
-  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+  format) packages=(clang-format-14) ;;
+  deb) packages=("${build[@]}") ;;
+  *) echo "usage: $0 run|test|bench|fuzz|format|deb" >&2; exit 2 ;;
 esac
+# Building the package and checking it (`make deb`, and its install test under `make test`),
+# with everything the package depends on so that it installs.
+case "${1:-run}" in test | deb) packages+=(dpkg-dev file lintian qt6-translations-l10n) ;; esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -14,7 +14,8 @@
 
 namespace zige {
 
-QString MainWindow::libraryPath() {
+QString MainWindow::libraryPath() const {
+    if (!libraryPath_.isEmpty()) return libraryPath_;
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hz.txt"));
 }
 

@@ -64,8 +64,9 @@ public:
     void Command7_Click();
     void Text1_Click();
 
-    // The library file's path: hz.txt beside the executable.
-    static QString libraryPath();
+    // The library file Form_Load reads: hz.txt beside the executable unless set otherwise first.
+    QString libraryPath() const;
+    void setLibraryPath(const QString& path) { libraryPath_ = path; }
 
     // The font, character size and grid box the views print with; throws StepFailed for a
     // list text that is not a number.
@@ -101,6 +102,7 @@ private:
     FontSource fonts_;
     // Font answers and the glyph stamp the four views share.
     std::shared_ptr<GlyphCache> glyphs_;
+    QString libraryPath_;  // empty: beside the executable
     QPointer<SheetWindow> sheetWindow_;
     QPointer<QWindow> lastFocusWindow_;
     bool activatedOnce_ = false;

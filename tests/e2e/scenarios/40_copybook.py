@@ -34,7 +34,7 @@ def run(s):
     time.sleep(0.5)
     s.focus(dialog)
     # Pasted: typing Chinese through xdotool drops characters.
-    subprocess.run(["xclip", "-selection", "clipboard"], input=TEXT, text=True, env=s.env, check=True)
+    subprocess.run(["xclip", "-selection", "clipboard", "-loops", "1"], input=TEXT, text=True, env=s.env, check=True)
     s.key("ctrl+v")
     time.sleep(1.0)
     s.key("Escape")

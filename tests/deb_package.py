@@ -1,0 +1,82 @@
+"""The Debian package of a build: made by CPack, read back with dpkg-deb and checked by lintian;
+then, as root, installed, started in a real X server and removed again.
+
+Installing writes to the machine's /usr, so that part runs only as root, only while it holds
+dpkg's lock (as apt does), and only where no zige is installed and none of the package's files
+exists; otherwise it is skipped. Usage: deb_package.py BUILD_DIR
+"""
+import fcntl
+import os
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).parent / "e2e"))
+import harness  # noqa: E402
+from harness import check  # noqa: E402
+
+FILES = {"/usr/bin/zige -> ../lib/zige/zige", "/usr/lib/zige/zige", "/usr/lib/zige/hz.txt",
+         "/usr/share/applications/zige.desktop", "/usr/share/icons/hicolor/scalable/apps/zige.svg",
+         "/usr/share/metainfo/zige.metainfo.xml", "/usr/share/doc/zige/copyright",
+         "/usr/share/doc/zige/changelog.gz", "/usr/share/man/man1/zige.1.gz"}
+RUNTIME = ("libqt6widgets6", "qt6-translations-l10n", "fonts-arphic-ukai | fonts-arphic-uming | fonts-wqy-zenhei")
+
+
+def sh(*command, env=None):
+    result = subprocess.run(command, capture_output=True, text=True, env=env)
+    if result.returncode != 0:
+        sys.exit(f"FAIL: {' '.join(command)} ended with {result.returncode}:\n{result.stdout}{result.stderr}")
+    return result.stdout
+
+
+def skip(why):
+    print(f"SKIP: {why}")
+    sys.exit(77)
+
+
+def install_start_remove(deb, files):
+    if os.geteuid() != 0:
+        skip("installing the package needs root")
+    if harness.missing_tool():
+        skip(f"{harness.missing_tool()} is not installed")
+    lock = os.open("/var/lib/dpkg/lock-frontend", os.O_RDWR | os.O_CREAT, 0o640)
+    try:
+        fcntl.lockf(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except OSError:
+        skip("dpkg is busy")
+    env = dict(os.environ, DPKG_FRONTEND_LOCKED="1")  # dpkg leaves the frontend lock to us
+    if subprocess.run(["dpkg-query", "-W", "zige"], capture_output=True).returncode == 0:
+        skip("zige is installed on this machine")
+    if any(os.path.lexists(path) for path in files):
+        skip("files of the package exist on this machine")
+    try:
+        sh("dpkg", "-i", str(deb), env=env)
+        session = harness.Session(sys.argv[1])
+        session.prefix = Path("/usr")  # start the installed package, not the session's own copy
+        try:
+            main = session.start()
+            # The library view (76, 40, 245 × 449) full of text: hz.txt found beside the program.
+            text = [(x, y) for x in range(80, 316, 2) for y in range(120, 480, 2)]
+            check(session.share(session.shot(main), lambda c: max(c) < 100, text) > 0.02,
+                  "/usr/bin/zige starts and shows the character library")
+        finally:
+            session.close()
+    finally:
+        sh("dpkg", "--purge", "zige", env=env)
+    check(not any(os.path.lexists(path) for path in files), "removing the package removes its files")
+
+
+with tempfile.TemporaryDirectory(prefix="zige-deb-") as work:
+    sh("cpack", "-G", "DEB", "--config", str(Path(sys.argv[1]) / "CPackConfig.cmake"), "-B", work)
+    deb = next(Path(work).glob("zige_*.deb"))
+    depends = sh("dpkg-deb", "--field", str(deb), "Depends")
+    for needed in RUNTIME:
+        check(needed in depends, f"depends on {needed}")
+    entries = [line.split(None, 5) for line in sh("dpkg-deb", "--contents", str(deb)).splitlines()]
+    check({e[1] for e in entries} == {"root/root"}, "every entry belongs to root")
+    listed = {e[5][1:] for e in entries if not e[0].startswith("d")}
+    check(listed == FILES, f"the package holds exactly its files (differences: {listed ^ FILES})")
+    print(sh("lintian", "--fail-on", "error", "--no-tag-display-limit", str(deb)), end="")
+    print("ok: lintian finds no errors")
+    install_start_remove(deb, [path.split(" -> ")[0] for path in FILES])
