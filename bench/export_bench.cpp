@@ -37,9 +37,12 @@ void floorPdf(benchmark::State& state, Sheet sheet) {
     const QColor ink(0, 0, 128), band(255, 255, 192);
     const QPen solid(ink, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     const QPen dotted(ink, 15, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
-    const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
-    const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1}, {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
-                                {0, .3, .3, 0},         {.7, 0, 1, .3},         {0, .75, .25, 1},       {.75, 1, 1, .75}};
+    const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
+                                {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
+    const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
+                                {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
+                                {0, .3, .3, 0},         {.7, 0, 1, .3},
+                                {0, .75, .25, 1},       {.75, 1, 1, .75}};
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -55,7 +58,9 @@ void floorPdf(benchmark::State& state, Sheet sheet) {
             for (int i = 0; i < sheet.columns; ++i)
                 for (int j = 0; j < std::min(21, sheet.rows - first); ++j) {
                     const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
-                    const auto at = [&](double fx, double fy) { return QPointF(x + fx * s, y + fy * s); };
+                    const auto at = [&](double fx, double fy) {
+                        return QPointF(x + fx * s, y + fy * s);
+                    };
                     const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
                     p.fillRect(bandRect.adjusted(-7.5, -7.5, 7.5, 7.5), band);
                     p.setPen(dotted);
@@ -73,7 +78,8 @@ void floorPdf(benchmark::State& state, Sheet sheet) {
 
 void exportPng(benchmark::State& state) {
     const zige::SheetDocument document = zige::plainSheet(layout({14, 21}));
-    for (auto _ : state) benchmark::DoNotOptimize(zige::pngBytes(zige::sheetImage(document, 0)).size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zige::pngBytes(zige::sheetImage(document, 0)).size());
 }
 
 }  // namespace
@@ -82,11 +88,16 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Names as bench/table.py pairs them: a measurement and its "[floor]".
-    benchmark::RegisterBenchmark("PDF export default", exportPdf, Sheet{14, 21})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PDF export default [floor]", floorPdf, Sheet{14, 21})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PDF export 50x50", exportPdf, Sheet{50, 50})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PDF export 50x50 [floor]", floorPdf, Sheet{50, 50})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PNG export 300 dpi default", exportPng)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export default", exportPdf, Sheet{14, 21})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export default [floor]", floorPdf, Sheet{14, 21})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export 50x50", exportPdf, Sheet{50, 50})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PDF export 50x50 [floor]", floorPdf, Sheet{50, 50})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PNG export 300 dpi default", exportPng)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -43,8 +43,10 @@ void setPlainText(benchmark::State& state) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::RegisterBenchmark("hz.txt read + format", readAndFormat)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("hz.txt read + format [floor]", setPlainText)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("hz.txt read + format", readAndFormat)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("hz.txt read + format [floor]", setPlainText)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -12,9 +12,9 @@
 #include <memory>
 #include <optional>
 
-#include "grid_sheet/sheet_window.h"
 #include "canvas/colors.h"
 #include "canvas/glyph_cache.h"
+#include "grid_sheet/sheet_window.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
 
@@ -23,8 +23,12 @@ namespace {
 class SaveTo : public zige::Prompts {
 public:
     explicit SaveTo(QString file) : file_(std::move(file)) {}
-    Answer message(QWidget*, const QString&, const QString&, Buttons, Icon) override { return Answer::Yes; }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return file_; }
+    Answer message(QWidget*, const QString&, const QString&, Buttons, Icon) override {
+        return Answer::Yes;
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override {
+        return file_;
+    }
 
 private:
     QString file_;
@@ -34,11 +38,14 @@ struct Sheet {
     int columns, rows;
 };
 
-std::unique_ptr<zige::SheetWindow> loadedWindow(Sheet sheet, std::shared_ptr<zige::Prompts> prompts) {
+std::unique_ptr<zige::SheetWindow> loadedWindow(Sheet sheet,
+                                                std::shared_ptr<zige::Prompts> prompts) {
     auto window = std::make_unique<zige::SheetWindow>(std::move(prompts));
     window->Form_Load();
-    window->findChild<QComboBox*>(QStringLiteral("Combo5"))->setEditText(QString::number(sheet.columns));
-    window->findChild<QComboBox*>(QStringLiteral("Combo6"))->setEditText(QString::number(sheet.rows));
+    window->findChild<QComboBox*>(QStringLiteral("Combo5"))
+        ->setEditText(QString::number(sheet.columns));
+    window->findChild<QComboBox*>(QStringLiteral("Combo6"))
+        ->setEditText(QString::number(sheet.rows));
     window->DrawSheet();
     return window;
 }
@@ -82,17 +89,22 @@ void floorLoop(benchmark::State& state, Sheet sheet, bool glyphs) {
                     p.restore();
                 };
                 p.setPen(dotted);
-                p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)), band);
+                p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)),
+                           band);
                 p.drawRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3), Y(1))));
                 if (glyphs && i >= 1 && i <= 3) glyph(pale);
                 p.setPen(solid);
-                const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1}, {0, 1, 1, 1}, {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
-                for (const auto& l : heavy) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+                const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
+                                            {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
+                for (const auto& l : heavy)
+                    p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
                 p.setPen(dotted);
-                const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1}, {0, 1. / 3, 1, 1. / 3},
-                                            {0, 2. / 3, 1, 2. / 3}, {0, .3, .3, 0},         {.7, 0, 1, .3},
+                const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
+                                            {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
+                                            {0, .3, .3, 0},         {.7, 0, 1, .3},
                                             {0, .75, .25, 1},       {.75, 1, 1, .75}};
-                for (const auto& l : light) p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+                for (const auto& l : light)
+                    p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
                 if (glyphs && i == 0) glyph(Qt::black);
             }
     }
@@ -111,7 +123,8 @@ void drawCopybook(benchmark::State& state) {
 
 void saveDefault(benchmark::State& state) {
     QTemporaryDir folder;
-    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(folder.filePath(QStringLiteral("sheet.bmp"))));
+    const auto window = loadedWindow(
+        {14, 21}, std::make_shared<SaveTo>(folder.filePath(QStringLiteral("sheet.bmp"))));
     for (auto _ : state) window->Command1_Click();
 }
 
@@ -121,12 +134,18 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Names as bench/table.py pairs them: a measurement and its "[floor]".
-    benchmark::RegisterBenchmark("DrawSheet default", drawSheet, Sheet{14, 21})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet default [floor]", floorLoop, Sheet{14, 21}, false)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet 50x50", drawSheet, Sheet{50, 50})->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet 50x50 [floor]", floorLoop, Sheet{50, 50}, false)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet copybook 21", drawCopybook)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("DrawSheet copybook 21 [floor]", floorLoop, Sheet{14, 21}, true)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet default", drawSheet, Sheet{14, 21})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet default [floor]", floorLoop, Sheet{14, 21}, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet 50x50", drawSheet, Sheet{50, 50})
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet 50x50 [floor]", floorLoop, Sheet{50, 50}, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet copybook 21", drawCopybook)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DrawSheet copybook 21 [floor]", floorLoop, Sheet{14, 21}, true)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save default sheet", saveDefault)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -21,8 +21,10 @@ namespace {
 const QString kCharacters[2] = {QStringLiteral("啊"), QStringLiteral("齄")};
 
 ViewInputs startUpInputs() {
-    return {kCharacters[0],       QString(),           QStringLiteral("120"), QStringLiteral("10"),
-            QStringLiteral("10"), QStringLiteral("2400"), QStringLiteral("2400"), false};
+    return {kCharacters[0],         QString(),
+            QStringLiteral("120"),  QStringLiteral("10"),
+            QStringLiteral("10"),   QStringLiteral("2400"),
+            QStringLiteral("2400"), false};
 }
 
 struct Views {
@@ -78,9 +80,12 @@ void RefreshViewsOverlay(benchmark::State& state) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::RegisterBenchmark("RefreshViews start-up", RefreshViewsStartUp)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("RefreshViews start-up [floor]", RefreshViewsFloor)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("RefreshViews overlay x1000", RefreshViewsOverlay)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("RefreshViews start-up", RefreshViewsStartUp)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("RefreshViews start-up [floor]", RefreshViewsFloor)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("RefreshViews overlay x1000", RefreshViewsOverlay)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("RefreshViews overlay x1000 [floor]", [](benchmark::State& state) {
         Views views;
         ViewInputs inputs = startUpInputs();  // overlay off: every call starts from a cleared view

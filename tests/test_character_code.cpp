@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "main_window/character_code.h"
 #include "core/step_failed.h"
+#include "main_window/character_code.h"
 
 using namespace zige;
 

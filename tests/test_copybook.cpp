@@ -16,11 +16,14 @@ using namespace zige::test;
 namespace {
 
 // Cells 44 units square (2425.5 twips), so a 2400-twip grid box maps almost one to one.
-SheetLayout bigCells(int columns, int rows) { return {{columns, 44, 1, 20, 15}, {rows, 44, 1, 18, 15}}; }
+SheetLayout bigCells(int columns, int rows) {
+    return {{columns, 44, 1, 20, 15}, {rows, 44, 1, 18, 15}};
+}
 
 QImage drawn(const SheetLayout& layout, const Copybook* book, int sheet = 0) {
     RasterCanvas canvas;
-    canvas.resize(QSize(qRound(layout.across.extentTwips() / 15), qRound(layout.down.extentTwips() / 15)), 1);
+    canvas.resize(
+        QSize(qRound(layout.across.extentTwips() / 15), qRound(layout.down.extentTwips() / 15)), 1);
     drawSheet(canvas, layout, {}, book, sheet);
     return canvas.Image().copy();
 }
@@ -28,8 +31,8 @@ QImage drawn(const SheetLayout& layout, const Copybook* book, int sheet = 0) {
 // The main window's quick-grid view of `character` with the grid box `box`.
 QImage view(const QString& family, const QString& character, const QRectF& box) {
     auto glyphs = std::make_shared<GlyphCache>();
-    std::array<RasterCanvas, 4> canvases{RasterCanvas(glyphs), RasterCanvas(glyphs), RasterCanvas(glyphs),
-                                         RasterCanvas(glyphs)};
+    std::array<RasterCanvas, 4> canvases{RasterCanvas(glyphs), RasterCanvas(glyphs),
+                                         RasterCanvas(glyphs), RasterCanvas(glyphs)};
     for (RasterCanvas& c : canvases) c.resize(QSize(185, 185), 1);
     RefreshViews({&canvases[0], &canvases[1], &canvases[2], &canvases[3]},
                  {character, family, "120", QString::number(box.left()), QString::number(box.top()),
@@ -50,7 +53,8 @@ double inkLanding(const QImage& from, const QImage& to, QRect area, Map map) {
             bool near = false;
             for (int dy = -1; dy <= 1 && !near; ++dy)
                 for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = to.valid(p.x() + dx, p.y() + dy) && isDark(to.pixel(p.x() + dx, p.y() + dy));
+                    near = to.valid(p.x() + dx, p.y() + dy) &&
+                           isDark(to.pixel(p.x() + dx, p.y() + dy));
             landed += near;
         }
     return ink ? double(landed) / ink : 0;
@@ -116,14 +120,15 @@ private slots:
         const SheetLayout layout = bigCells(6, 2);
         const QImage sheet = drawn(layout, &book), plain = drawn(layout, nullptr);
         const auto cellOf = [&](int column, int row, const QImage& image) {
-            return image.copy(qRound((20 + 45 * column) * kSheetUnit / 15), qRound((18 + 45 * row) * kSheetUnit / 15),
-                              160, 160);
+            return image.copy(qRound((20 + 45 * column) * kSheetUnit / 15),
+                              qRound((18 + 45 * row) * kSheetUnit / 15), 160, 160);
         };
         const auto meanInk = [](const QImage& image) {
             qint64 sum = 0, n = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
-                    if (const QRgb c = image.pixel(x, y); qGray(c) < 245 && qRed(c) == qBlue(c) && qGreen(c) == qBlue(c))
+                    if (const QRgb c = image.pixel(x, y);
+                        qGray(c) < 245 && qRed(c) == qBlue(c) && qGreen(c) == qBlue(c))
                         sum += qGray(c), ++n;
             return n ? double(sum) / n : 255.0;
         };
@@ -139,7 +144,9 @@ private slots:
         const QRgb navy = resolveColor(kSystemActiveCaption).rgb();
         int middle = 0;
         for (int x = 60; x < 100; ++x)
-            if (shareOnColumn(below, x, 20, 140, [](QRgb c) { return c == resolveColor(kSystemActiveCaption).rgb(); }) == 1)
+            if (shareOnColumn(below, x, 20, 140, [](QRgb c) {
+                    return c == resolveColor(kSystemActiveCaption).rgb();
+                }) == 1)
                 middle = x;
         QVERIFY(middle > 0);
         int covered = 0;

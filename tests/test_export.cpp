@@ -11,8 +11,8 @@
 #include <QtTest>
 
 #include "grid_sheet/sheet_window.h"
-#include "ui/picture_box.h"
 #include "test_support.h"
+#include "ui/picture_box.h"
 
 using namespace zige;
 using namespace zige::test;
@@ -29,7 +29,8 @@ QList<int> lines(const QImage& image, Qt::Orientation along) {
     const bool columns = along == Qt::Vertical;
     QList<int> counts(columns ? image.width() : image.height());
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += isPenLike(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x)
+            counts[columns ? x : y] += isPenLike(image.pixel(x, y));
     const int fullest = counts.isEmpty() ? 0 : *std::max_element(counts.begin(), counts.end());
     QList<int> found;
     for (int i = 0; i < counts.size(); ++i)
@@ -53,7 +54,8 @@ double yellowKept(const QImage& reference, const QImage& image) {
             if (!isYellowLike(reference.pixel(x, y))) continue;
             ++yellow;
             bool found = false;
-            for (int d = 0; d < 9 && !found; ++d) found = isYellowLike(image.pixel(x + d % 3 - 1, y + d / 3 - 1));
+            for (int d = 0; d < 9 && !found; ++d)
+                found = isYellowLike(image.pixel(x + d % 3 - 1, y + d / 3 - 1));
             kept += found;
         }
     return yellow ? double(kept) / yellow : 1.0;
@@ -62,7 +64,8 @@ double yellowKept(const QImage& reference, const QImage& image) {
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0) qWarning() << program << process.readAllStandardError();
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qWarning() << program << process.readAllStandardError();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -94,7 +97,8 @@ public:
         printer.setOutputFileName(printFile);
         return !printFile.isEmpty();
     }
-    void printPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+    void printPreview(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& paint) override {
         if (print(parent, printer)) paint(printer);
     }
 };
@@ -108,7 +112,9 @@ class ExportTest : public QObject {
     std::unique_ptr<SheetWindow> window;
     std::unique_ptr<QTemporaryDir> folder;
 
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+    QAction* action(const char* name) const {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
     QString path(const QString& name) const { return folder->filePath(name); }
     // Types into lists, then redraws as a pick would.
     void redraw(const Texts& texts) {
@@ -116,7 +122,9 @@ class ExportTest : public QObject {
             window->findChild<QComboBox*>(texts[i])->setEditText(texts[i + 1]);
         window->Form_Resize();
     }
-    QImage screenSheet() const { return window->findChild<PictureBox*>("Picture2")->Image().copy(); }
+    QImage screenSheet() const {
+        return window->findChild<PictureBox*>("Picture2")->Image().copy();
+    }
     QString exported(const char* output, const QString& name) {
         prompts->files = {path(name)};
         action(output)->trigger();
@@ -126,7 +134,8 @@ class ExportTest : public QObject {
 private slots:
     void initTestCase() {
         for (const char* tool : {"pdfinfo", "pdfimages", "pdftoppm"})
-            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) QSKIP("poppler-utils is not installed");
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("poppler-utils is not installed");
     }
     void init() {
         folder = std::make_unique<QTemporaryDir>();
@@ -146,7 +155,8 @@ private slots:
         QStringList texts;
         for (QAction* a : bar->actions()[0]->menu()->actions())
             if (!a->isSeparator()) texts.append(a->text());
-        QCOMPARE(texts, (QStringList{"保存 BMP…", "导出 PDF…", "导出 PNG（300 dpi）…", "打印预览…", "打印…", "关闭"}));
+        QCOMPARE(texts, (QStringList{"保存 BMP…", "导出 PDF…", "导出 PNG（300 dpi）…", "打印预览…",
+                                     "打印…", "关闭"}));
         QCOMPARE(action("print")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QWidget* client = window->findChild<QWidget*>("clientArea");
         QCOMPARE(client->geometry(), QRect(0, bar->height(), 653, 521));
@@ -167,10 +177,12 @@ private slots:
         QTest::addColumn<QList<int>>("rowsPerPage");
         QTest::newRow("default") << Texts{} << QList<int>{21};
         QTest::newRow("60 rows") << Texts{"Combo6", "60"} << QList<int>{21, 21, 18};
-        QTest::newRow("12 x 18 cells, no gaps") << Texts{"Combo2", "18", "Combo3", "0", "Combo4", "0", "Combo6", "30"}
-                                               << QList<int>{15, 15};
+        QTest::newRow("12 x 18 cells, no gaps")
+            << Texts{"Combo2", "18", "Combo3", "0", "Combo4", "0", "Combo6", "30"}
+            << QList<int>{15, 15};
         QTest::newRow("wider than A4") << Texts{"Combo5", "20"} << QList<int>{21};
-        QTest::newRow("a row taller than A4") << Texts{"Combo2", "400", "Combo6", "2"} << QList<int>{1, 1};
+        QTest::newRow("a row taller than A4")
+            << Texts{"Combo2", "400", "Combo6", "2"} << QList<int>{1, 1};
     }
     void pdf() {
         QFETCH(Texts, texts);
@@ -187,10 +199,12 @@ private slots:
         for (int k = 0; k < printed.size(); ++k) {
             redraw({"Combo6", QString::number(rowsPerPage[k])});
             const QImage screen = screenSheet();
-            const QImage sheet = screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
+            const QImage sheet =
+                screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
             for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
                 const QList<int> onScreen = lines(sheet, along), onPaper = lines(printed[k], along);
-                QVERIFY2(near(onScreen, onPaper, 1) && near(onPaper, onScreen, 1), qPrintable(QString("page %1").arg(k + 1)));
+                QVERIFY2(near(onScreen, onPaper, 1) && near(onPaper, onScreen, 1),
+                         qPrintable(QString("page %1").arg(k + 1)));
             }
             QVERIFY(yellowKept(sheet, printed[k]) > 0.999 && yellowKept(printed[k], sheet) > 0.999);
         }
@@ -209,13 +223,15 @@ private slots:
         QCOMPARE(run("pdfimages", {"-list", pdf}).count('\n'), 2);
         exported("saveBmp", "book.bmp");
         exported("exportPng", "book.png");
-        for (const char* name : {"book.bmp", "book-2.bmp", "book.png", "book-2.png"}) QVERIFY2(QFile::exists(path(name)), name);
+        for (const char* name : {"book.bmp", "book-2.bmp", "book.png", "book-2.png"})
+            QVERIFY2(QFile::exists(path(name)), name);
         QCOMPARE(QImage(path("book-2.bmp")).size(), QSize(794, 1121));
         // The second page holds the last nine characters: nine model glyphs, then empty rows.
         QVERIFY(QImage(path("book.bmp")) != QImage(path("book-2.bmp")));
         action("nextSheet")->trigger();
         QCOMPARE(window->copybookSheet(), 1);
-        QCOMPARE(screenSheet().convertToFormat(QImage::Format_RGB32), QImage(path("book-2.bmp")).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(screenSheet().convertToFormat(QImage::Format_RGB32),
+                 QImage(path("book-2.bmp")).convertToFormat(QImage::Format_RGB32));
         QFile::remove(path("book.png"));
         prompts->answers = {Prompts::Answer::No};
         const QByteArray before = fileBytes(path("book-2.png"));
@@ -231,15 +247,17 @@ private slots:
     // one width on, two off, the band's outline too, which lies on the thirds.
     void trueSize() {
         QTemporaryDir crop;
-        run("pdftoppm", {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W", "320", "-H", "320",
-                         exported("exportPdf", "sheet.pdf"), crop.filePath("cell")});
+        run("pdftoppm", {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W", "320",
+                         "-H", "320", exported("exportPdf", "sheet.pdf"), crop.filePath("cell")});
         const QImage cell = QImage(crop.filePath("cell.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(cell.size(), QSize(320, 320));
-        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323 (551.25).
+        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323
+        // (551.25).
         int border = 0;
         for (int x = 10; x < 30; ++x) border += isPenLike(cell.pixel(x, 60));
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
-        const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third, left of the band
+        const double dotted =
+            shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third, left of the band
         QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
         // Where the outline and the third overlap, two patterns out of step, but no dashes.
         const double overlap = shareOnColumn(cell, 111, 20, 280, isPenLike);
@@ -249,7 +267,8 @@ private slots:
     // 2481 px across A4 at 300 dpi, recorded in the file; crisp lines three pixels wide at
     // 300/96 of the screen canvas's positions.
     void png() {
-        const QByteArray bytes = fileBytes(exported("exportPng", "sheet") + ".png");  // the suffix is added
+        const QByteArray bytes =
+            fileBytes(exported("exportPng", "sheet") + ".png");  // the suffix is added
         const qsizetype phys = bytes.indexOf("pHYs");
         QVERIFY(bytes.startsWith("\x89PNG") && phys > 0);
         QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + phys + 4), 11811u);
@@ -276,10 +295,14 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("file");  // where the dialog prints to; none cancels
         QTest::addColumn<QStringList>("told");
-        QTest::newRow("print") << "print" << "printed.pdf" << QStringList{};
-        QTest::newRow("preview") << "printPreview" << "printed.pdf" << QStringList{};
-        QTest::newRow("cancelled") << "print" << "" << QStringList{};
-        QTest::newRow("unwritable") << "print" << "missing/printed.pdf" << QStringList{"无法打印到“%1”。"};
+        QTest::newRow("print") << "print"
+                               << "printed.pdf" << QStringList{};
+        QTest::newRow("preview") << "printPreview"
+                                 << "printed.pdf" << QStringList{};
+        QTest::newRow("cancelled") << "print"
+                                   << "" << QStringList{};
+        QTest::newRow("unwritable") << "print"
+                                    << "missing/printed.pdf" << QStringList{"无法打印到“%1”。"};
     }
     void printing() {
         QFETCH(QString, output);
@@ -290,8 +313,10 @@ private slots:
         action(output.toLatin1().constData())->trigger();
         QCOMPARE(prompts->offered.size(), 1);
         const QPageLayout offered = prompts->offered[0];
-        QVERIFY(offered.pageSize().id() == QPageSize::A4 && offered.orientation() == QPageLayout::Portrait);
-        QVERIFY(offered.mode() == QPageLayout::FullPageMode && prompts->fullPage && offered.margins().isNull());
+        QVERIFY(offered.pageSize().id() == QPageSize::A4 &&
+                offered.orientation() == QPageLayout::Portrait);
+        QVERIFY(offered.mode() == QPageLayout::FullPageMode && prompts->fullPage &&
+                offered.margins().isNull());
         QCOMPARE(prompts->asked.size(), told.size());
         if (!told.isEmpty()) QCOMPARE(prompts->asked[0].text, told[0].arg(path(file)));
         if (file != "printed.pdf") {
@@ -319,10 +344,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("written");  // the file written, or none
         QTest::addColumn<QString>("told");     // the one message shown, or none
-        QTest::newRow("pdf, new") << "exportPdf" << Texts{} << "new" << "new.pdf" << "";
-        QTest::newRow("png, existing, no") << "exportPng" << Texts{} << "old.png" << "" << "文件已经存在，是否覆盖？";
-        QTest::newRow("png, too large") << "exportPng" << Texts{"Combo5", "1", "Combo1", "3200"} << "wide.png" << ""
-                                       << "无法保存文件“%1”：300 dpi 的图片太大（37152 × 3503 像素），或内存不足";
+        QTest::newRow("pdf, new") << "exportPdf" << Texts{} << "new"
+                                  << "new.pdf"
+                                  << "";
+        QTest::newRow("png, existing, no") << "exportPng" << Texts{} << "old.png"
+                                           << ""
+                                           << "文件已经存在，是否覆盖？";
+        QTest::newRow("png, too large")
+            << "exportPng" << Texts{"Combo5", "1", "Combo1", "3200"} << "wide.png"
+            << ""
+            << "无法保存文件“%1”：300 dpi 的图片太大（37152 × 3503 像素），或内存不足";
     }
     void saving() {
         QFETCH(QString, output);
@@ -336,15 +367,19 @@ private slots:
         old.close();
         prompts->files = {path(name), std::nullopt};
         prompts->answers = {Prompts::Answer::No};
-        for (int i = 0; i < 2; ++i) action(output.toLatin1().constData())->trigger();  // the second is cancelled
-        QCOMPARE(prompts->offeredNames, (QStringList{QString(), path(written.isEmpty() ? name : written)}));
+        for (int i = 0; i < 2; ++i)
+            action(output.toLatin1().constData())->trigger();  // the second is cancelled
+        QCOMPARE(prompts->offeredNames,
+                 (QStringList{QString(), path(written.isEmpty() ? name : written)}));
         QCOMPARE(prompts->asked.size(), told.isEmpty() ? 0 : 1);
-        if (!told.isEmpty()) QCOMPARE(prompts->asked[0].text, QString(told).replace("%1", path(name)));
+        if (!told.isEmpty())
+            QCOMPARE(prompts->asked[0].text, QString(told).replace("%1", path(name)));
         QCOMPARE(fileBytes(old.fileName()), QByteArray("old"));
         if (!written.isEmpty()) QVERIFY(fileBytes(path(written)).startsWith("%PDF"));
         QStringList entries{"old.png"};
         if (!written.isEmpty()) entries.prepend(written);
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden), entries);  // nothing half-written
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 entries);  // nothing half-written
     }
 };
 

@@ -4,15 +4,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "grid_sheet/sheet_window.h"
 #include "canvas/colors.h"
-#include "ui/picture_box.h"
+#include "grid_sheet/sheet_window.h"
 #include "test_support.h"
+#include "ui/picture_box.h"
 
 using namespace zige;
 using namespace zige::test;
 
-static bool isPen(QRgb c) { return (c & 0xFFFFFF) == (resolveColor(kSystemActiveCaption).rgb() & 0xFFFFFF); }
+static bool isPen(QRgb c) {
+    return (c & 0xFFFFFF) == (resolveColor(kSystemActiveCaption).rgb() & 0xFFFFFF);
+}
 
 class GridSheetHiDpiTest : public QObject {
     Q_OBJECT
@@ -33,7 +35,9 @@ private slots:
         QCOMPARE(saved.size(), QSize(794, 1121));
         // The first cell's solid border and cross, and its band, survive the scaling.
         for (int k : {0, 22, 44})
-            QCOMPARE(shareOnRow(saved, 66 + k, 74, 118, isPen) + shareOnColumn(saved, 74 + k, 66, 110, isPen), 2.0);
+            QCOMPARE(shareOnRow(saved, 66 + k, 74, 118, isPen) +
+                         shareOnColumn(saved, 74 + k, 66, 110, isPen),
+                     2.0);
         QCOMPARE(saved.pixel(92, 75) & 0xFFFFFF, QRgb(0xFFFFC0));  // light yellow
 
         // 16383 pixels wide is 32766 device pixels: beyond the bound here.

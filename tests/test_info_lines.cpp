@@ -2,9 +2,9 @@
 #include <QFontDatabase>
 #include <QtTest>
 
+#include "canvas/glyph_cache.h"
 #include "main_window/character_code.h"
 #include "main_window/info_lines.h"
-#include "canvas/glyph_cache.h"
 #include "test_support.h"
 
 using namespace zige;
@@ -43,8 +43,9 @@ private slots:
         QVERIFY2(line.startsWith(empty + " 区位 5590 · GB D7FA · U+") &&
                      line.endsWith("字格 42.3 × 21.2 mm"),
                  qPrintable(line));
-        QCOMPARE(characterInfo("字", "x", "2400"),
-                 QString("字 zì · 子部 · 6 画 · 区位 5554 · GB D7D6 · U+5B57"));  // unreadable: no box
+        QCOMPARE(
+            characterInfo("字", "x", "2400"),
+            QString("字 zì · 子部 · 6 画 · 区位 5554 · GB D7D6 · U+5B57"));  // unreadable: no box
     }
 
     void fontLine() {

@@ -58,7 +58,8 @@ private slots:
         QCOMPARE(w->child<QLineEdit>("Text2")->text(), QStringLiteral("啊"));
         QVERIFY(!w->child<QCheckBox>("Check1")->isChecked());
         QCOMPARE(w->child<QLabel>("Label11")->text(),
-                 QStringLiteral("啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A · 字格 42.3 × 42.3 mm"));
+                 QStringLiteral(
+                     "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A · 字格 42.3 × 42.3 mm"));
         QVERIFY(w->child<QLabel>("Label12")->text().startsWith(QStringLiteral("未选择字体，用「")));
         // No font selected, and the views still show 啊.
         QCOMPARE(w->combo("Combo1")->count(), 2);

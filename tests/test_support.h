@@ -21,18 +21,20 @@ public:
         Icon icon;
     };
     QList<Asked> asked;
-    QList<Answer> answers;               // taken in order; Yes/Ok when empty
+    QList<Answer> answers;                // taken in order; Yes/Ok when empty
     QList<std::optional<QString>> files;  // save dialog results; cancel when empty
     QList<QString> offeredNames;
     std::function<void()> duringMessage;  // runs inside a message, as a modal loop would allow
 
-    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons, Icon icon) override {
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons,
+                   Icon icon) override {
         asked.append({text, title, buttons, icon});
         if (duringMessage) duringMessage();
         if (!answers.isEmpty()) return answers.takeFirst();
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QString& startName) override {
+    std::optional<QString> saveFileName(QWidget*, const QString&,
+                                        const QString& startName) override {
         offeredNames.append(startName);
         return files.isEmpty() ? std::nullopt : files.takeFirst();
     }
@@ -62,7 +64,8 @@ inline double shareOnRow(const QImage& image, int y, int x0, int x1, bool (*test
 }
 
 // The share of logical pixels on the slanted run (x0 + k * dx, y0 + k * dy), k = 0 .. steps.
-inline double shareOnSlant(const QImage& image, int x0, int y0, int dx, int dy, int steps, bool (*test)(QRgb)) {
+inline double shareOnSlant(const QImage& image, int x0, int y0, int dx, int dy, int steps,
+                           bool (*test)(QRgb)) {
     int hits = 0;
     for (int k = 0; k <= steps; ++k) hits += test(at(image, x0 + k * dx, y0 + k * dy)) ? 1 : 0;
     return double(hits) / (steps + 1);

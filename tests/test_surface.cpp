@@ -18,7 +18,10 @@ using namespace zige::test;
 namespace {
 
 // True when every device pixel of the image is pure red or pure white: nothing blurred.
-bool crisp(const QImage& image) { return countPixels(image, isRed) + countPixels(image, isWhite) == image.width() * image.height(); }
+bool crisp(const QImage& image) {
+    return countPixels(image, isRed) + countPixels(image, isWhite) ==
+           image.width() * image.height();
+}
 
 // Collects the texts that hold an English word. A mnemonic as in 是(&Y) and a key name after a
 // tab, as in 复制(&C)\tCtrl+C, are no words.
@@ -34,7 +37,8 @@ struct EnglishTexts {
         for (const QLabel* label : top.findChildren<QLabel*>())
             if (label->isVisibleTo(&top)) check(where, label->text());
         for (const QAbstractButton* button : top.findChildren<QAbstractButton*>())
-            if (button->isVisibleTo(&top)) check(where, button->text()), check(where, button->toolTip());
+            if (button->isVisibleTo(&top))
+                check(where, button->text()), check(where, button->toolTip());
         for (const QHeaderView* header : top.findChildren<QHeaderView*>())
             for (int i = 0; i < header->count(); ++i)
                 check(where, header->model()->headerData(i, header->orientation()).toString());
@@ -48,7 +52,8 @@ QRect editField(const QComboBox& list) {
     QStyleOptionComboBox option;
     option.initFrom(&list);
     option.editable = list.isEditable();
-    return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+    return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                        &list);
 }
 
 }  // namespace
@@ -73,34 +78,48 @@ private slots:
 
     // List texts round to 32 bits, exact halves to the even neighbour; anything else fails.
     void numbers() {
-        for (auto [text, value] : {std::pair{"2400", 2400}, {"12.5", 12}, {"13.5", 14}, {"-2.5", -2}, {" 12 ", 12}, {"12.51", 13},
-                                   {"2147483647", 2147483647}, {"-2147483648", int(-2147483648LL)}})
+        for (auto [text, value] : {std::pair{"2400", 2400},
+                                   {"12.5", 12},
+                                   {"13.5", 14},
+                                   {"-2.5", -2},
+                                   {" 12 ", 12},
+                                   {"12.51", 13},
+                                   {"2147483647", 2147483647},
+                                   {"-2147483648", int(-2147483648LL)}})
             QCOMPARE(zige::toInt32(QLatin1String(text)), value);
-        for (const char* text : {"", " ", "abc", "12a", "2147483648", "-2147483649", "1e10", "nan", "inf"})
+        for (const char* text :
+             {"", " ", "abc", "12a", "2147483648", "-2147483649", "1e10", "nan", "inf"})
             QVERIFY_THROWS_EXCEPTION(StepFailed, zige::toInt32(QLatin1String(text)));
         QCOMPARE(toInt16(378.5), std::int16_t(378));
-        for (auto [value, text] : {std::pair{1.0, "1."}, {0.5, "0.5"}, {2.34567, "2.346"}, {0.0001, "0."}})
+        for (auto [value, text] :
+             {std::pair{1.0, "1."}, {0.5, "0.5"}, {2.34567, "2.346"}, {0.0001, "0."}})
             QCOMPARE(formatZeroPointHashes(value), QLatin1String(text));
     }
 
     // Both widths, and a line of no length, land on whole pixels at their place; the count
     // rules out anything beside them.
     void linesCoverWholePixelsAtTheirPlace() {
-        box->canvas().Line(10, 1210, 2410, 1210);  // a horizontal line on pixel row 81, columns 1..161
+        box->canvas().Line(10, 1210, 2410,
+                           1210);  // a horizontal line on pixel row 81, columns 1..161
         box->canvas().DrawWidth = 2;
-        box->canvas().Line(1210, 10, 1210, 2410);  // two pixels wide: columns 80 and 81
+        box->canvas().Line(1210, 10, 1210, 2410);    // two pixels wide: columns 80 and 81
         box->canvas().Line(1500, 1500, 1500, 1500);  // a two-pixel point: 99..100 both ways
         const QImage image = box->Image();
         QVERIFY(crisp(image));
-        for (double share : {shareOnRow(image, 81, 1, 161, isRed), shareOnColumn(image, 80, 1, 161, isRed),
-                             shareOnColumn(image, 81, 1, 161, isRed), shareOnRow(image, 99, 99, 100, isRed), shareOnRow(image, 100, 99, 100, isRed)})
+        for (double share :
+             {shareOnRow(image, 81, 1, 161, isRed), shareOnColumn(image, 80, 1, 161, isRed),
+              shareOnColumn(image, 81, 1, 161, isRed), shareOnRow(image, 99, 99, 100, isRed),
+              shareOnRow(image, 100, 99, 100, isRed)})
             QCOMPARE(share, 1.0);
-        QCOMPARE(countPixels(image, isRed), int(image.devicePixelRatio() * image.devicePixelRatio()) * (161 + 2 * 161 - 2 + 4));
+        QCOMPARE(
+            countPixels(image, isRed),
+            int(image.devicePixelRatio() * image.devicePixelRatio()) * (161 + 2 * 161 - 2 + 4));
     }
 
     void styledLinesStartTheirPatternAtTheFirstPoint() {
         box->canvas().DrawStyle = Canvas::DashDot;
-        box->canvas().Line(2400, 300, 150, 300);  // drawn right to left: the dash starts at pixel 160
+        box->canvas().Line(2400, 300, 150,
+                           300);  // drawn right to left: the dash starts at pixel 160
         box->canvas().DrawStyle = Canvas::Dot;
         box->canvas().Line(150, 600, 2400, 600);
         const QImage image = box->Image();
@@ -118,7 +137,8 @@ private slots:
         box->canvas().Refresh();
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
-        QCOMPARE(box->grab().toImage().convertToFormat(QImage::Format_RGB32), box->Image().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(box->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 box->Image().convertToFormat(QImage::Format_RGB32));
         box->hide();
         box->show();
         QVERIFY(isRed(at(box->Image(), 50, 50)));
@@ -149,22 +169,27 @@ private slots:
     void listsShowTheirWholeEntries_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("list");
-        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo7", "Combo8", "Combo9"})
+        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6",
+                                 "Combo7", "Combo8", "Combo9"})
             QTest::newRow(list) << "vorel" << list;
-        for (int i = 1; i <= 10; ++i) QTest::addRow("sheet Combo%d", i) << "suchengge" << QString("Combo%1").arg(i);
+        for (int i = 1; i <= 10; ++i)
+            QTest::addRow("sheet Combo%d", i) << "suchengge" << QString("Combo%1").arg(i);
     }
     void listsShowTheirWholeEntries() {
         QFETCH(QString, window);
         QFETCH(QString, list);
-        if (!windows) windows = std::make_unique<WindowUnderTest>(QStringList{"宋体", "楷体_GB2312"});
+        if (!windows)
+            windows = std::make_unique<WindowUnderTest>(QStringList{"宋体", "楷体_GB2312"});
         windows->click("Command7");
-        const QWidget* top = window == "vorel" ? static_cast<QWidget*>(windows->window) : windows->window->sheetWindow();
+        const QWidget* top = window == "vorel" ? static_cast<QWidget*>(windows->window)
+                                               : windows->window->sheetWindow();
         const QComboBox* combo = top->findChild<QComboBox*>(list);
         const QRect field = editField(*combo);
         if (combo->isEditable()) QCOMPARE(combo->lineEdit()->geometry(), field);
         QStringList cut;
         for (int i = 0; i < combo->count(); ++i)
-            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > field.width() - (combo->isEditable() ? 4 : 2))
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) >
+                field.width() - (combo->isEditable() ? 4 : 2))
                 cut.append(combo->itemText(i));
         QCOMPARE(cut, QStringList());
     }
@@ -175,7 +200,8 @@ private slots:
         WindowUnderTest w({"宋体", name});
         QComboBox* fonts = w.combo("Combo1");
         fonts->setCurrentIndex(1);
-        const QString elided = fonts->fontMetrics().elidedText(name, Qt::ElideRight, editField(*fonts).width() - 2);
+        const QString elided =
+            fonts->fontMetrics().elidedText(name, Qt::ElideRight, editField(*fonts).width() - 2);
         QVERIFY(elided.endsWith(QChar(0x2026)));
         const QImage shown = fonts->grab().toImage();
         fonts->setItemText(1, elided);
@@ -187,17 +213,22 @@ private slots:
         EnglishTexts english;
         for (auto buttons : {Prompts::Buttons::Ok, Prompts::Buttons::YesNo}) {
             const auto box = makeMessageBox(nullptr, "提示", "提示", buttons, Prompts::Icon::None);
-            for (const QAbstractButton* button : box->buttons()) english.check("message box", button->text());
+            for (const QAbstractButton* button : box->buttons())
+                english.check("message box", button->text());
         }
         WindowUnderTest w;
         w.click("Command7");
-        for (const QWidget* top : {static_cast<QWidget*>(w.window), static_cast<QWidget*>(w.window->sheetWindow())}) {
+        for (const QWidget* top :
+             {static_cast<QWidget*>(w.window), static_cast<QWidget*>(w.window->sheetWindow())}) {
             for (QLineEdit* box : top->findChildren<QLineEdit*>())
-                english.checkMenu(box->objectName(), std::unique_ptr<QMenu>(box->createStandardContextMenu()));
+                english.checkMenu(box->objectName(),
+                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
             for (QPlainTextEdit* box : top->findChildren<QPlainTextEdit*>())
-                english.checkMenu(box->objectName(), std::unique_ptr<QMenu>(box->createStandardContextMenu()));
+                english.checkMenu(box->objectName(),
+                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
             for (QTextEdit* box : top->findChildren<QTextEdit*>())
-                english.checkMenu(box->objectName(), std::unique_ptr<QMenu>(box->createStandardContextMenu()));
+                english.checkMenu(box->objectName(),
+                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
         }
         QCOMPARE(english.found, QStringList());
     }
@@ -211,7 +242,8 @@ private slots:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(3000, 'x')) == 3000);
         }
-        const auto dialog = makeSaveDialog(nullptr, "BMP Files(*.BMP)|*.bmp", folder.filePath("sheet.bmp"));
+        const auto dialog =
+            makeSaveDialog(nullptr, "BMP Files(*.BMP)|*.bmp", folder.filePath("sheet.bmp"));
         dialog->show();
         const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
         QCOMPARE(types->count(), 1);
@@ -229,7 +261,8 @@ private slots:
         english.checkWidgets("save dialog", *dialog);
         for (int row = 0; row < 3; ++row) {
             const QModelIndex name = files->model()->index(row, 0, files->rootIndex());
-            if (name.data() == "sub") english.check("folder type", name.siblingAtColumn(2).data().toString());
+            if (name.data() == "sub")
+                english.check("folder type", name.siblingAtColumn(2).data().toString());
             english.check("date", name.siblingAtColumn(3).data().toString());
         }
         QCOMPARE(english.found, QStringList());

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "main_window/main_window.h"
-#include "ui/picture_box.h"
 #include "test_support.h"
+#include "ui/picture_box.h"
 
 namespace zige::test {
 

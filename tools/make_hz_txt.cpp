@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
                 const char code[2] = {char(zone + 0xA0), char(position + 0xA0)};
                 // Each code must be one CJK ideograph in code page 936, or the table is wrong.
                 const QString ch = zige::fromCp936(QByteArray(code, 2));
-                if (ch.size() != 1 || ch[0] < u'\u4E00' ||
-                    ch[0] > u'\u9FFF') {
+                if (ch.size() != 1 || ch[0] < u'\u4E00' || ch[0] > u'\u9FFF') {
                     std::fprintf(stderr, "make_hz_txt: %02X%02X is not a hanzi\n", uchar(code[0]),
                                  uchar(code[1]));
                     return 1;

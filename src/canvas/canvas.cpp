@@ -14,10 +14,14 @@ namespace {
 
 Qt::PenStyle penStyle(int drawStyle) {
     switch (drawStyle) {
-        case Canvas::Dash: return Qt::DashLine;
-        case Canvas::Dot: return Qt::DotLine;
-        case Canvas::DashDot: return Qt::DashDotLine;
-        default: return Qt::SolidLine;
+        case Canvas::Dash:
+            return Qt::DashLine;
+        case Canvas::Dot:
+            return Qt::DotLine;
+        case Canvas::DashDot:
+            return Qt::DashDotLine;
+        default:
+            return Qt::SolidLine;
     }
 }
 
@@ -69,8 +73,8 @@ RasterCanvas::RasterCanvas(std::shared_ptr<GlyphCache> glyphs) : Canvas(std::mov
 RasterCanvas::~RasterCanvas() { finishPainting(); }
 
 bool RasterCanvas::fits(QSize deviceSize) {
-    return deviceSize.width() >= 0 && deviceSize.height() >= 0 && deviceSize.width() <= kMaxImageSide &&
-           deviceSize.height() <= kMaxImageSide &&
+    return deviceSize.width() >= 0 && deviceSize.height() >= 0 &&
+           deviceSize.width() <= kMaxImageSide && deviceSize.height() <= kMaxImageSide &&
            qint64(deviceSize.width()) * deviceSize.height() <= kMaxImagePixels;
 }
 
@@ -132,7 +136,9 @@ struct RasterCanvas::StrokeGrid {
     int edge(int pixel) const { return int(std::lround(pixel * dpr)); }
     int start(int pixel) const { return edge(pixel - width / 2); }
     // A one-pixel pen covers the pixel at its integer coordinate; wider pens are centred.
-    double centre(int pixel) const { return start(pixel) + (deviceWidth == 1 ? 0.0 : deviceWidth / 2.0); }
+    double centre(int pixel) const {
+        return start(pixel) + (deviceWidth == 1 ? 0.0 : deviceWidth / 2.0);
+    }
 };
 
 RasterCanvas::StrokeGrid RasterCanvas::strokeGrid() const {
@@ -143,9 +149,11 @@ RasterCanvas::StrokeGrid RasterCanvas::strokeGrid() const {
 
 void RasterCanvas::strokeLine(float x1, float y1, float x2, float y2, ColorValue color) {
     const StrokeGrid g = strokeGrid();
-    const int px1 = pixelIndex(x1), py1 = pixelIndex(y1), px2 = pixelIndex(x2), py2 = pixelIndex(y2);
+    const int px1 = pixelIndex(x1), py1 = pixelIndex(y1), px2 = pixelIndex(x2),
+              py2 = pixelIndex(y2);
     if (px1 == px2 && py1 == py2) {
-        painter().fillRect(QRect(g.start(px1), g.start(py1), g.deviceWidth, g.deviceWidth), resolveColor(color));
+        painter().fillRect(QRect(g.start(px1), g.start(py1), g.deviceWidth, g.deviceWidth),
+                           resolveColor(color));
         return;
     }
     QPainter& p = painter();
@@ -171,22 +179,25 @@ void RasterCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue 
     QPainter& p = painter();
     // The fill covers the outline's pixels too; the outline is drawn over it.
     if (FillStyle == FillSolid)
-        p.fillRect(QRect(QPoint(g.edge(left), g.edge(top)), QPoint(g.edge(right + 1) - 1, g.edge(bottom + 1) - 1)),
+        p.fillRect(QRect(QPoint(g.edge(left), g.edge(top)),
+                         QPoint(g.edge(right + 1) - 1, g.edge(bottom + 1) - 1)),
                    resolveColor(FillColor));
     applyPen(p, color, g.deviceWidth, Qt::FlatCap);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(QPointF(g.centre(left), g.centre(top)), QPointF(g.centre(right), g.centre(bottom))));
+    p.drawRect(
+        QRectF(QPointF(g.centre(left), g.centre(top)), QPointF(g.centre(right), g.centre(bottom))));
 }
 
 void RasterCanvas::printText(const QString& text, const QFont& font) {
-    const TextStamp& stamp =
-        glyphs().stamp({text, font, resolveColor(ForeColor), image_.devicePixelRatio(), CurrentX, CurrentY});
+    const TextStamp& stamp = glyphs().stamp(
+        {text, font, resolveColor(ForeColor), image_.devicePixelRatio(), CurrentX, CurrentY});
     const QImage& glyphs = stamp.image();
     if (glyphs.isNull()) return;
     painter().drawImage(QRect(stamp.deviceOrigin(), glyphs.size()), glyphs, glyphs.rect());
 }
 
-void RasterCanvas::printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) {
+void RasterCanvas::printScaledText(const QString& text, const QFont& font, double scaleX,
+                                   double scaleY) {
     QPainter& p = painter();
     p.save();
     // In logical pixels, where a point size means 96-dpi pixels on this image.
@@ -202,7 +213,8 @@ void RasterCanvas::printScaledText(const QString& text, const QFont& font, doubl
 
 // ---- Vector ----
 
-VectorCanvas::VectorCanvas(QPainter& painter, const QRectF& area, std::shared_ptr<GlyphCache> glyphs)
+VectorCanvas::VectorCanvas(QPainter& painter, const QRectF& area,
+                           std::shared_ptr<GlyphCache> glyphs)
     : Canvas(std::move(glyphs)), painter_(painter), area_(area) {
     painter_.save();
     // Draw in twips: the device's own resolution makes them true size.
@@ -220,7 +232,8 @@ void VectorCanvas::clear(const QColor& color) { painter_.fillRect(area_, color);
 void VectorCanvas::strokeLine(float x1, float y1, float x2, float y2, ColorValue color) {
     const double width = std::max(DrawWidth, 1) * kTwipsPerPixel;
     if (x1 == x2 && y1 == y2) {
-        painter_.fillRect(QRectF(x1 - width / 2, y1 - width / 2, width, width), resolveColor(color));
+        painter_.fillRect(QRectF(x1 - width / 2, y1 - width / 2, width, width),
+                          resolveColor(color));
         return;
     }
     // Solid lines meet square at the corners of a box; patterns start exactly at the first point.
@@ -243,9 +256,12 @@ void VectorCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue 
     painter_.drawRect(box);
 }
 
-void VectorCanvas::printText(const QString& text, const QFont& font) { printScaledText(text, font, 1, 1); }
+void VectorCanvas::printText(const QString& text, const QFont& font) {
+    printScaledText(text, font, 1, 1);
+}
 
-void VectorCanvas::printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) {
+void VectorCanvas::printScaledText(const QString& text, const QFont& font, double scaleX,
+                                   double scaleY) {
     // In twips a point is 20 units; the glyphs stay outlines on the page.
     QFont twipsFont(font);
     twipsFont.setPixelSize(std::max(1, int(std::lround(font.pointSizeF() * 20))));

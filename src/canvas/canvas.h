@@ -42,10 +42,14 @@ public:
     // Clears to BackColor and moves the print position to (0, 0).
     void Cls();
     void Line(float x1, float y1, float x2, float y2) { strokeLine(x1, y1, x2, y2, ForeColor); }
-    void Line(float x1, float y1, float x2, float y2, ColorValue color) { strokeLine(x1, y1, x2, y2, color); }
+    void Line(float x1, float y1, float x2, float y2, ColorValue color) {
+        strokeLine(x1, y1, x2, y2, color);
+    }
     // The box form: a rectangle with these opposite corners, filled per FillStyle/FillColor.
     void LineBox(float x1, float y1, float x2, float y2) { strokeBox(x1, y1, x2, y2, ForeColor); }
-    void LineBox(float x1, float y1, float x2, float y2, ColorValue color) { strokeBox(x1, y1, x2, y2, color); }
+    void LineBox(float x1, float y1, float x2, float y2, ColorValue color) {
+        strokeBox(x1, y1, x2, y2, color);
+    }
     // Prints `text` with the top-left of its cell at (CurrentX, CurrentY), with no background.
     // Throws StepFailed for a font size the platform cannot use.
     void Print(const QString& text);
@@ -65,7 +69,8 @@ protected:
     virtual void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) = 0;
     virtual void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) = 0;
     virtual void printText(const QString& text, const QFont& font) = 0;
-    virtual void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) = 0;
+    virtual void printScaledText(const QString& text, const QFont& font, double scaleX,
+                                 double scaleY) = 0;
 
     // Gives `painter` a pen of `color`, `width` device units wide, in the current DrawStyle.
     // Most lines reuse the previous pen; making and setting a new one costs more than the line.
@@ -115,7 +120,8 @@ protected:
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
     void printText(const QString& text, const QFont& font) override;
-    void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) override;
+    void printScaledText(const QString& text, const QFont& font, double scaleX,
+                         double scaleY) override;
 
 private:
     struct StrokeGrid;
@@ -133,7 +139,8 @@ private:
 // top-left corner.
 class VectorCanvas : public Canvas {
 public:
-    VectorCanvas(QPainter& painter, const QRectF& area, std::shared_ptr<GlyphCache> glyphs = nullptr);
+    VectorCanvas(QPainter& painter, const QRectF& area,
+                 std::shared_ptr<GlyphCache> glyphs = nullptr);
     ~VectorCanvas() override;
 
 protected:
@@ -141,7 +148,8 @@ protected:
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
     void printText(const QString& text, const QFont& font) override;
-    void printScaledText(const QString& text, const QFont& font, double scaleX, double scaleY) override;
+    void printScaledText(const QString& text, const QFont& font, double scaleX,
+                         double scaleY) override;
 
 private:
     QPainter& painter_;

@@ -12,9 +12,12 @@ QColor resolveColor(ColorValue value) {
     if ((value & 0xFFu) == 0x02) return QColor(0, 0, 128);
     const QPalette palette = QGuiApplication::palette();
     switch (value & 0xFFu) {
-        case 0x12: return palette.color(QPalette::Active, QPalette::ButtonText);
-        case 0x05: return palette.color(QPalette::Active, QPalette::Base);
-        default: return palette.color(QPalette::Active, QPalette::WindowText);
+        case 0x12:
+            return palette.color(QPalette::Active, QPalette::ButtonText);
+        case 0x05:
+            return palette.color(QPalette::Active, QPalette::Base);
+        default:
+            return palette.color(QPalette::Active, QPalette::WindowText);
     }
 }
 

@@ -27,8 +27,9 @@ QString installedChineseFamily() {
     QString family = firstFamilyContaining(
         families, {QStringLiteral("UKai CN"), QStringLiteral("Kai"), QStringLiteral("楷")});
     if (family.isEmpty())
-        family = firstFamilyContaining(families, {QStringLiteral("UMing CN"), QStringLiteral("Ming"),
-                                                  QStringLiteral("Song"), QStringLiteral("宋")});
+        family =
+            firstFamilyContaining(families, {QStringLiteral("UMing CN"), QStringLiteral("Ming"),
+                                             QStringLiteral("Song"), QStringLiteral("宋")});
     return family;
 }
 
@@ -42,7 +43,8 @@ QString GlyphCache::family(const QString& fontName) {
 
 bool GlyphCache::isInstalled(const QString& family) {
     if (!installed_ || installed_->first != family)
-        installed_.emplace(family, QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0);
+        installed_.emplace(
+            family, QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0);
     return installed_->second;
 }
 
@@ -94,8 +96,9 @@ TextStamp::TextStamp(const Request& request) {
     const QRectF ink = metrics.boundingRect(request.text).translated(baseline);
     const qreal pad = 2 + metrics.height() / 4;
     const QRectF logical = ink.adjusted(-pad, -pad, pad, pad);
-    const QRect device(QPoint(int(std::floor(logical.left() * dpr)), int(std::floor(logical.top() * dpr))),
-                       QPoint(int(std::ceil(logical.right() * dpr)), int(std::ceil(logical.bottom() * dpr))));
+    const QRect device(
+        QPoint(int(std::floor(logical.left() * dpr)), int(std::floor(logical.top() * dpr))),
+        QPoint(int(std::ceil(logical.right() * dpr)), int(std::ceil(logical.bottom() * dpr))));
 
     deviceOrigin_ = device.topLeft();
     image_ = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);

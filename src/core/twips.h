@@ -16,6 +16,8 @@ constexpr double twipsFromPixels(double pixels) { return pixels * kTwipsPerPixel
 inline int wholePixels(double twips) { return int(std::lround(pixelsFromTwips(twips))); }
 
 // The logical pixel a drawing coordinate falls on.
-inline int pixelIndex(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5)); }
+inline int pixelIndex(double twips) {
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+}
 
 }  // namespace zige

@@ -22,7 +22,8 @@ SheetDocument copybookSheets(const SheetLayout& layout, const Copybook& copybook
     SheetDocument document;
     document.pageCount = copybook.sheetCount(layout.down.count);
     document.layout = [layout](int) { return layout; };
-    document.draw = [layout, copybook](Canvas& canvas, int page, std::int32_t firstRow, std::int32_t rows) {
+    document.draw = [layout, copybook](Canvas& canvas, int page, std::int32_t firstRow,
+                                       std::int32_t rows) {
         drawSheet(canvas, layout, {firstRow, rows}, &copybook, page);
     };
     return document;

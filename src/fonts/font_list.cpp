@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 
-#include "ui/lists.h"
 #include "core/step_failed.h"
+#include "ui/lists.h"
 
 namespace zige {
 

@@ -29,7 +29,9 @@ Copybook SheetWindow::copybook() {
 int SheetWindow::copybookSheetCount() {
     int count = 1;
     if (practiceCharacters(copybookSettings_.text).isEmpty()) return count;
-    skipOnFailure([&] { count = copybook().sheetCount(readAxis(Combo6, Combo2, Combo4, Combo9, Combo10).count); });
+    skipOnFailure([&] {
+        count = copybook().sheetCount(readAxis(Combo6, Combo2, Combo4, Combo9, Combo10).count);
+    });
     return count;
 }
 
@@ -44,7 +46,9 @@ void SheetWindow::updateCopybookMenu() {
     const int sheets = copybookSheetCount();
     previousSheet_->setEnabled(copybookSheet_ > 0);
     nextSheet_->setEnabled(copybookSheet_ + 1 < sheets);
-    const QString page = sheets > 1 ? QStringLiteral("（第 %1/%2 页）").arg(copybookSheet_ + 1).arg(sheets) : QString();
+    const QString page = sheets > 1
+                             ? QStringLiteral("（第 %1/%2 页）").arg(copybookSheet_ + 1).arg(sheets)
+                             : QString();
     previousSheet_->setText(QStringLiteral("上一页") + page);
     nextSheet_->setText(QStringLiteral("下一页") + page);
 }
@@ -72,15 +76,19 @@ void SheetWindow::updateCopybookReport() {
         const Copybook book = copybook();
         if (book.isEmpty()) return;
         const int sheets = copybookSheetCount();
-        report = sheets > 1 ? QStringLiteral("共 %1 页，正在显示第 %2 页。").arg(sheets).arg(copybookSheet_ + 1)
-                            : QStringLiteral("共 1 页。");
+        report =
+            sheets > 1
+                ? QStringLiteral("共 %1 页，正在显示第 %2 页。").arg(sheets).arg(copybookSheet_ + 1)
+                : QStringLiteral("共 1 页。");
         const QString family = glyphs_->family(book.placement.fontName);
         QSet<QString> told;
         for (const QString& character : book.characters) {
             const QString drawn = glyphs_->familyDrawing(family, character);
-            if (drawn.compare(family, Qt::CaseInsensitive) == 0 || told.contains(character)) continue;
+            if (drawn.compare(family, Qt::CaseInsensitive) == 0 || told.contains(character))
+                continue;
             told.insert(character);
-            report += QStringLiteral("\n字体「%1」中没有「%2」，实际显示的是「%3」。").arg(family, character, drawn);
+            report += QStringLiteral("\n字体「%1」中没有「%2」，实际显示的是「%3」。")
+                          .arg(family, character, drawn);
         }
     });
     copybookDialog_->setReport(report);

@@ -51,7 +51,8 @@ QString writePng(const SheetDocument& sheet, const QString& path, int page) {
 
 std::optional<SheetDocument> SheetWindow::document() const {
     if (!drawnLayout_) return std::nullopt;
-    return drawnCopybook_.isEmpty() ? plainSheet(*drawnLayout_) : copybookSheets(*drawnLayout_, drawnCopybook_);
+    return drawnCopybook_.isEmpty() ? plainSheet(*drawnLayout_)
+                                    : copybookSheets(*drawnLayout_, drawnCopybook_);
 }
 
 void SheetWindow::exportPdf() {
@@ -62,8 +63,9 @@ void SheetWindow::exportPdf() {
 
 void SheetWindow::exportPng() {
     if (const std::optional<SheetDocument> sheet = document())
-        saveThroughDialog(QStringLiteral("PNG 图片|*.png"), pngFileName_, QStringLiteral("png"), sheet->pageCount,
-                          [&](const QString& path, int page) { return writePng(*sheet, path, page); });
+        saveThroughDialog(
+            QStringLiteral("PNG 图片|*.png"), pngFileName_, QStringLiteral("png"), sheet->pageCount,
+            [&](const QString& path, int page) { return writePng(*sheet, path, page); });
 }
 
 void SheetWindow::printPreview() {

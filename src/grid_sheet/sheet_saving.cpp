@@ -9,13 +9,13 @@
 #include <QScopeGuard>
 #include <optional>
 
+#include "core/step_failed.h"
 #include "export/print_image.h"
 #include "export/sheet_document.h"
 #include "grid_sheet/sheet_window.h"
 #include "ui/file_writing.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
-#include "core/step_failed.h"
 
 namespace zige {
 
@@ -51,14 +51,16 @@ QString pageFileName(const QString& name, int page) {
     if (page == 0) return name;
     const QFileInfo info(name);
     const QString numbered = info.completeBaseName() + QStringLiteral("-%1").arg(page + 1);
-    const QString file = info.suffix().isEmpty() ? numbered : numbered + QLatin1Char('.') + info.suffix();
+    const QString file =
+        info.suffix().isEmpty() ? numbered : numbered + QLatin1Char('.') + info.suffix();
     return info.dir().filePath(file);
 }
 
 }  // namespace
 
-void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const QString& suffix, int pages,
-                                    const std::function<QString(const QString& path, int page)>& write) {
+void SheetWindow::saveThroughDialog(
+    const QString& filter, QString& name, const QString& suffix, int pages,
+    const std::function<QString(const QString& path, int page)>& write) {
     const std::optional<QString> chosen = prompts_->saveFileName(this, filter, name);
     if (!chosen) return;
     name = *chosen;
@@ -67,11 +69,11 @@ void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const 
     for (int page = 0; page < pages; ++page) {
         const QFileInfo target(pageFileName(name, page));
         if (!target.exists() || !target.isFile()) continue;
-        const QString question =
-            page == 0 ? QStringLiteral("文件已经存在，是否覆盖？")
-                      : QStringLiteral("文件“%1”已经存在，是否覆盖？").arg(QDir::toNativeSeparators(target.filePath()));
-        if (prompts_->message(this, question, QStringLiteral("提示"), Prompts::Buttons::YesNo, Prompts::Icon::None) ==
-            Prompts::Answer::No)
+        const QString question = page == 0 ? QStringLiteral("文件已经存在，是否覆盖？")
+                                           : QStringLiteral("文件“%1”已经存在，是否覆盖？")
+                                                 .arg(QDir::toNativeSeparators(target.filePath()));
+        if (prompts_->message(this, question, QStringLiteral("提示"), Prompts::Buttons::YesNo,
+                              Prompts::Icon::None) == Prompts::Answer::No)
             return;
     }
     for (int page = 0; page < pages; ++page) {
@@ -79,8 +81,10 @@ void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const 
         const QString failure = write(path, page);
         // A user who asked to save must be able to tell a failure from success.
         if (failure.isEmpty()) continue;
-        prompts_->message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), failure),
-                          QStringLiteral("提示"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        prompts_->message(
+            this,
+            QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(path), failure),
+            QStringLiteral("提示"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
 }
@@ -95,7 +99,9 @@ void SheetWindow::Command1_Click() {
         const bool copybook = sheets && sheets->pageCount > 1;
         saveThroughDialog(QStringLiteral("BMP Files(*.BMP)|*.bmp"), CommonDialog1, QString(),
                           copybook ? sheets->pageCount : 1, [&](const QString& path, int page) {
-                              return writeBmpFile(copybook ? sheetImage(*sheets, page, 96) : sheetImageAt96Dpi(), path);
+                              return writeBmpFile(
+                                  copybook ? sheetImage(*sheets, page, 96) : sheetImageAt96Dpi(),
+                                  path);
                           });
     } catch (const StepFailed&) {
     }

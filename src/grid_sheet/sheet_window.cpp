@@ -11,21 +11,21 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "ui/lists.h"
-#include "core/numbers.h"
 #include "canvas/glyph_cache.h"
-#include "ui/picture_box.h"
-#include "ui/prompts.h"
+#include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
+#include "ui/lists.h"
+#include "ui/picture_box.h"
+#include "ui/prompts.h"
 #include "ui/twips_layout.h"
 
 namespace zige {
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption, const QString& tip, int left, int top,
-              int width) {
+QLabel* label(QWidget* parent, const char* name, const QString& caption, const QString& tip,
+              int left, int top, int width) {
     auto* l = makeControl<QLabel>(parent, name, left, top, width, 180);
     l->setText(caption);
     l->setToolTip(tip);
@@ -77,7 +77,9 @@ float scrolledOffset(const QScrollBar& bar, double canvas, double viewport) {
 }
 
 // The menu bar's share of the window's height; none when the desktop shows it elsewhere.
-int menuBarHeight(const QMenuBar& bar) { return bar.isNativeMenuBar() ? 0 : bar.sizeHint().height(); }
+int menuBarHeight(const QMenuBar& bar) {
+    return bar.isNativeMenuBar() ? 0 : bar.sizeHint().height();
+}
 
 }  // namespace
 
@@ -95,8 +97,8 @@ SheetWindow::SheetWindow(std::shared_ptr<Prompts> prompts, QWidget* parent)
 void SheetWindow::buildMenu() {
     menuBar_ = new QMenuBar(this);
     QMenu* file = menuBar_->addMenu(QStringLiteral("文件(&F)"));
-    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys, auto handler,
-                         QMenu* menu = nullptr) {
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
+                         auto handler, QMenu* menu = nullptr) {
         QAction* action = (menu ? menu : file)->addAction(text);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
@@ -116,10 +118,12 @@ void SheetWindow::buildMenu() {
     QMenu* book = menuBar_->addMenu(QStringLiteral("字帖(&C)"));
     add("copybook", QStringLiteral("字帖设置…"), {}, &SheetWindow::openCopybookDialog, book);
     book->addSeparator();
-    previousSheet_ = add("previousSheet", QStringLiteral("上一页"), QKeySequence::MoveToPreviousPage,
-                         [this] { showCopybookSheet(copybookSheet_ - 1); }, book);
-    nextSheet_ = add("nextSheet", QStringLiteral("下一页"), QKeySequence::MoveToNextPage,
-                     [this] { showCopybookSheet(copybookSheet_ + 1); }, book);
+    previousSheet_ = add(
+        "previousSheet", QStringLiteral("上一页"), QKeySequence::MoveToPreviousPage,
+        [this] { showCopybookSheet(copybookSheet_ - 1); }, book);
+    nextSheet_ = add(
+        "nextSheet", QStringLiteral("下一页"), QKeySequence::MoveToNextPage,
+        [this] { showCopybookSheet(copybookSheet_ + 1); }, book);
     connect(book, &QMenu::aboutToShow, this, &SheetWindow::updateCopybookMenu);
     updateCopybookMenu();
 }
@@ -134,12 +138,18 @@ void SheetWindow::buildControls() {
     QWidget* const client = clientArea_;
 
     // Row one: cell size, gaps and counts; row two: the margins and the ratio read-out.
-    Label1 = label(client, "Label1", QStringLiteral("宽度"), QStringLiteral("单个字格宽度(相对单位)"), 60, 179, 390);
-    Label2 = label(client, "Label2", QStringLiteral("高度"), QStringLiteral("单个字格高度(相对单位)"), 1440, 179, 360);
-    Label3 = label(client, "Label3", QStringLiteral("水平间距"), QStringLiteral("字格水平间距(相对单位)"), 2760, 179, 720);
-    Label4 = label(client, "Label4", QStringLiteral("竖向间距"), QStringLiteral("字格竖向间距(相对单位)"), 4440, 179, 720);
-    Label5 = label(client, "Label5", QStringLiteral("列数"), QStringLiteral("字格列数"), 6120, 179, 360);
-    Label6 = label(client, "Label6", QStringLiteral("行数"), QStringLiteral("字格行数"), 7440, 179, 360);
+    Label1 = label(client, "Label1", QStringLiteral("宽度"),
+                   QStringLiteral("单个字格宽度(相对单位)"), 60, 179, 390);
+    Label2 = label(client, "Label2", QStringLiteral("高度"),
+                   QStringLiteral("单个字格高度(相对单位)"), 1440, 179, 360);
+    Label3 = label(client, "Label3", QStringLiteral("水平间距"),
+                   QStringLiteral("字格水平间距(相对单位)"), 2760, 179, 720);
+    Label4 = label(client, "Label4", QStringLiteral("竖向间距"),
+                   QStringLiteral("字格竖向间距(相对单位)"), 4440, 179, 720);
+    Label5 =
+        label(client, "Label5", QStringLiteral("列数"), QStringLiteral("字格列数"), 6120, 179, 360);
+    Label6 =
+        label(client, "Label6", QStringLiteral("行数"), QStringLiteral("字格行数"), 7440, 179, 360);
     Combo1 = parameterList(client, "Combo1", 450, 120);
     Combo2 = parameterList(client, "Combo2", 1800, 120);
     Combo3 = parameterList(client, "Combo3", 3480, 120);
@@ -147,10 +157,14 @@ void SheetWindow::buildControls() {
     Combo5 = parameterList(client, "Combo5", 6480, 120);
     Combo6 = parameterList(client, "Combo6", 7800, 120);
 
-    Label9 = label(client, "Label9", QStringLiteral("左边距"), QStringLiteral("图布左边至字格距(相对单位)"), 60, 539, 570);
-    Label10 = label(client, "Label10", QStringLiteral("右边距"), QStringLiteral("图布右边至字格距(相对单位)"), 1680, 539, 600);
-    Label7 = label(client, "Label7", QStringLiteral("顶边距"), QStringLiteral("图布顶边至字格距(相对单位)"), 3360, 539, 600);
-    Label8 = label(client, "Label8", QStringLiteral("底边距"), QStringLiteral("图布底边至字格距(相对单位)"), 5040, 539, 600);
+    Label9 = label(client, "Label9", QStringLiteral("左边距"),
+                   QStringLiteral("图布左边至字格距(相对单位)"), 60, 539, 570);
+    Label10 = label(client, "Label10", QStringLiteral("右边距"),
+                    QStringLiteral("图布右边至字格距(相对单位)"), 1680, 539, 600);
+    Label7 = label(client, "Label7", QStringLiteral("顶边距"),
+                   QStringLiteral("图布顶边至字格距(相对单位)"), 3360, 539, 600);
+    Label8 = label(client, "Label8", QStringLiteral("底边距"),
+                   QStringLiteral("图布底边至字格距(相对单位)"), 5040, 539, 600);
     Combo7 = parameterList(client, "Combo7", 630, 480);
     Combo8 = parameterList(client, "Combo8", 2280, 480);
     Combo9 = parameterList(client, "Combo9", 3960, 480);
@@ -181,9 +195,9 @@ void SheetWindow::buildControls() {
         bar->setFocusPolicy(Qt::TabFocus);
     }
 
-    QWidget* const order[] = {Picture1, HScroll1, VScroll1, Picture2, Command1, Command2, Combo1, Combo2,
-                              Combo3,   Combo4,   Combo5,   Combo6,   Combo7,   Combo8,   Combo9, Combo10,
-                              Text1};
+    QWidget* const order[] = {Picture1, HScroll1, VScroll1, Picture2, Command1, Command2,
+                              Combo1,   Combo2,   Combo3,   Combo4,   Combo5,   Combo6,
+                              Combo7,   Combo8,   Combo9,   Combo10,  Text1};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -209,7 +223,8 @@ void SheetWindow::Form_Load() {
     centreOnScreen(this);
     // Cells 12 x 12, gaps 1, 14 x 21 cells, margins 20, 15, 18, 15: an A4 portrait page.
     static constexpr int defaults[] = {11, 11, 0, 0, 13, 20, 19, 14, 17, 14};
-    QComboBox* const lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo7, Combo8, Combo9, Combo10};
+    QComboBox* const lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5,
+                                Combo6, Combo7, Combo8, Combo9, Combo10};
     for (std::size_t i = 0; i < std::size(lists); ++i) {
         lists[i]->clear();
         addNumbers(*lists[i], 1, 50);
@@ -232,25 +247,28 @@ void SheetWindow::Form_Resize() {
     // Each statement that can fail runs on its own, so the ones after it still run; the
     // others only place widgets and set scroll bar values, which cannot fail.
     skipOnFailure([&] {
-        Picture1->resize(positiveSize(scaleWidth - leftTwips(*Picture1) - widthTwips(*VScroll1) - 60),
-                         Picture1->height());
+        Picture1->resize(
+            positiveSize(scaleWidth - leftTwips(*Picture1) - widthTwips(*VScroll1) - 60),
+            Picture1->height());
     });
     skipOnFailure([&] {
-        Picture1->resize(Picture1->width(),
-                         positiveSize(scaleHeight - topTwips(*Picture1) - heightTwips(*HScroll1) - 60));
+        Picture1->resize(Picture1->width(), positiveSize(scaleHeight - topTwips(*Picture1) -
+                                                         heightTwips(*HScroll1) - 60));
     });
     skipOnFailure([&] { DrawSheet(); });
     Picture2->move(Picture2->x(), 0);
     Picture2->move(0, Picture2->y());
 
-    VScroll1->setGeometry(Picture1->x() + Picture1->width(), Picture1->y(), VScroll1->width(), Picture1->height());
+    VScroll1->setGeometry(Picture1->x() + Picture1->width(), Picture1->y(), VScroll1->width(),
+                          Picture1->height());
     VScroll1->setValue(0);
     VScroll1->setMaximum(100);
     VScroll1->setMinimum(0);
     VScroll1->setPageStep(32767);
     skipOnFailure([&] { setPageSize(*VScroll1, heightTwips(*Picture1), canvasHeight_); });
 
-    HScroll1->setGeometry(Picture1->x(), Picture1->y() + Picture1->height(), Picture1->width(), HScroll1->height());
+    HScroll1->setGeometry(Picture1->x(), Picture1->y() + Picture1->height(), Picture1->width(),
+                          HScroll1->height());
     HScroll1->setValue(0);
     HScroll1->setMaximum(100);
     HScroll1->setMinimum(0);
@@ -261,13 +279,15 @@ void SheetWindow::Form_Resize() {
 void SheetWindow::HScroll1_Scroll() {
     // sliderMoved comes before the bar's value follows the thumb, so read the thumb.
     skipOnFailure([&] {
-        Picture2->move(position(scrolledOffset(*HScroll1, canvasWidth_, widthTwips(*Picture1))), Picture2->y());
+        Picture2->move(position(scrolledOffset(*HScroll1, canvasWidth_, widthTwips(*Picture1))),
+                       Picture2->y());
     });
 }
 
 void SheetWindow::VScroll1_Scroll() {
     skipOnFailure([&] {
-        Picture2->move(Picture2->x(), position(scrolledOffset(*VScroll1, canvasHeight_, heightTwips(*Picture1))));
+        Picture2->move(Picture2->x(),
+                       position(scrolledOffset(*VScroll1, canvasHeight_, heightTwips(*Picture1))));
     });
 }
 

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-#include "text/cp936.h"
 #include "core/step_failed.h"
+#include "text/cp936.h"
 
 namespace zige {
 
@@ -17,7 +17,8 @@ QString CharFromZonePosition(int zone, int position) {
 }
 
 std::optional<ZonePosition> ZonePositionFromChar(const QString& character) {
-    if (character.isEmpty() || firstCharacter(character).size() != character.size()) return std::nullopt;
+    if (character.isEmpty() || firstCharacter(character).size() != character.size())
+        return std::nullopt;
     const std::optional<QByteArray> bytes = toCp936(character);
     if (!bytes || bytes->size() != 2) return std::nullopt;
     const auto lead = static_cast<unsigned char>(bytes->at(0));
@@ -28,7 +29,8 @@ std::optional<ZonePosition> ZonePositionFromChar(const QString& character) {
 
 QString firstCharacter(const QString& text) {
     if (text.isEmpty()) return {};
-    const qsizetype length = text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
+    const qsizetype length =
+        text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
     return text.left(length);
 }
 

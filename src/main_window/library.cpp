@@ -7,10 +7,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "main_window/main_window.h"
 #include "core/numbers.h"
-#include "text/rtf_reader.h"
 #include "core/step_failed.h"
+#include "main_window/main_window.h"
+#include "text/rtf_reader.h"
 
 namespace zige {
 

@@ -10,11 +10,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "core/step_failed.h"
 #include "main_window/character_code.h"
 #include "main_window/main_window.h"
-#include "ui/prompts.h"
-#include "core/step_failed.h"
 #include "ui/frame_pacer.h"
+#include "ui/prompts.h"
 
 namespace zige {
 

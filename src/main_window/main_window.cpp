@@ -15,18 +15,18 @@
 #include <QWindow>
 #include <cmath>
 
+#include "canvas/glyph_cache.h"
+#include "core/numbers.h"
+#include "core/step_failed.h"
+#include "core/twips.h"
 #include "grid_sheet/sheet_window.h"
 #include "main_window/character_code.h"
 #include "main_window/info_lines.h"
 #include "ui/lists.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
-#include "core/numbers.h"
-#include "core/step_failed.h"
-#include "core/twips.h"
 #include "ui/twips_layout.h"
 #include "views/character_views.h"
-#include "canvas/glyph_cache.h"
 
 namespace zige {
 
@@ -71,20 +71,44 @@ void MainWindow::Form_Load() {
     centreOnScreen(this);
     fillFontList(*Combo1, fonts_());
     // From here on a failing step is skipped and start-up goes on.
-    skipOnFailure([&] { addNumbers(*Combo4, 10, 200); setListText(*Combo4, QStringLiteral("120")); });
-    skipOnFailure([&] { addNumbers(*Combo2, 16, 87); setListText(*Combo2, QStringLiteral("16")); });
-    skipOnFailure([&] { addNumbers(*Combo3, 1, 94); setListText(*Combo3, QStringLiteral("1")); });
+    skipOnFailure([&] {
+        addNumbers(*Combo4, 10, 200);
+        setListText(*Combo4, QStringLiteral("120"));
+    });
+    skipOnFailure([&] {
+        addNumbers(*Combo2, 16, 87);
+        setListText(*Combo2, QStringLiteral("16"));
+    });
+    skipOnFailure([&] {
+        addNumbers(*Combo3, 1, 94);
+        setListText(*Combo3, QStringLiteral("1"));
+    });
     skipOnFailure([&] {
         CurrentChar = listsCharacter();
         Text2->setText(CurrentChar);
     });
-    skipOnFailure([&] { addNumbers(*Combo5, 0, 500, 10); setListIndex(*Combo5, 1); });
-    skipOnFailure([&] { addNumbers(*Combo6, 0, 600, 10); setListIndex(*Combo6, 1); });
+    skipOnFailure([&] {
+        addNumbers(*Combo5, 0, 500, 10);
+        setListIndex(*Combo5, 1);
+    });
+    skipOnFailure([&] {
+        addNumbers(*Combo6, 0, 600, 10);
+        setListIndex(*Combo6, 1);
+    });
     // The grid box may span the whole view, in steps of ten twips.
     const auto tens = [](double twips) { return int(std::floor(float(twips) / 10.0f)); };
-    skipOnFailure([&] { addNumbers(*Combo7, 0, 10 * tens(Picture1->widthTwips()), 10); setListIndex(*Combo7, 240); });
-    skipOnFailure([&] { addNumbers(*Combo8, 0, 10 * tens(Picture1->heightTwips()), 10); setListIndex(*Combo8, 240); });
-    skipOnFailure([&] { addNumbers(*Combo9, 10, 200); setListText(*Combo9, QStringLiteral("16")); });
+    skipOnFailure([&] {
+        addNumbers(*Combo7, 0, 10 * tens(Picture1->widthTwips()), 10);
+        setListIndex(*Combo7, 240);
+    });
+    skipOnFailure([&] {
+        addNumbers(*Combo8, 0, 10 * tens(Picture1->heightTwips()), 10);
+        setListIndex(*Combo8, 240);
+    });
+    skipOnFailure([&] {
+        addNumbers(*Combo9, 10, 200);
+        setListText(*Combo9, QStringLiteral("16"));
+    });
     skipOnFailure([&] { RefreshViews(); });
     loadLibrary();
     formatLibrary(true, true);
@@ -95,16 +119,18 @@ void MainWindow::Form_Load() {
 
 void MainWindow::RefreshViews() {
     updateInfoLines();
-    zige::RefreshViews({&Picture1->canvas(), &Picture2->canvas(), &Picture3->canvas(), &Picture4->canvas()},
-                       {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
-                        Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
-                        Check1->checkState() != Qt::Unchecked});
+    zige::RefreshViews(
+        {&Picture1->canvas(), &Picture2->canvas(), &Picture3->canvas(), &Picture4->canvas()},
+        {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
+         Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
+         Check1->checkState() != Qt::Unchecked});
 }
 
 // Before the redraw, so the lines describe the character even when a bad value stops it.
 void MainWindow::updateInfoLines() {
     Label11->setText(characterInfo(CurrentChar, Combo7->currentText(), Combo8->currentText()));
-    Label12->setText(zige::fontInfo(*glyphs_, Combo1->currentText(), Combo4->currentText(), CurrentChar));
+    Label12->setText(
+        zige::fontInfo(*glyphs_, Combo1->currentText(), Combo4->currentText(), CurrentChar));
 }
 
 void MainWindow::redrawIgnoringFailure() {
@@ -152,16 +178,17 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
 }
 
 void MainWindow::Command4_Click() {
-    const Prompts::Answer answer = prompts_->message(this, QStringLiteral("是否退出程序?"), QStringLiteral("提示"),
-                                                     Prompts::Buttons::YesNo, Prompts::Icon::None);
+    const Prompts::Answer answer =
+        prompts_->message(this, QStringLiteral("是否退出程序?"), QStringLiteral("提示"),
+                          Prompts::Buttons::YesNo, Prompts::Icon::None);
     if (answer == Prompts::Answer::No) return;
     close();
 }
 
 GlyphPlacement MainWindow::glyphPlacement() const {
     return {Combo1->currentText(), toSingle(Combo4->currentText()),
-            QRectF(toInt32(Combo5->currentText()), toInt32(Combo6->currentText()), toInt32(Combo7->currentText()),
-                   toInt32(Combo8->currentText()))};
+            QRectF(toInt32(Combo5->currentText()), toInt32(Combo6->currentText()),
+                   toInt32(Combo7->currentText()), toInt32(Combo8->currentText()))};
 }
 
 SheetWindow* MainWindow::sheetWindow() const { return sheetWindow_.data(); }
@@ -171,7 +198,8 @@ void MainWindow::Command7_Click() {
         sheetWindow_ = new SheetWindow(prompts_);
         sheetWindow_->setAttribute(Qt::WA_DeleteOnClose);
         // A copybook prints each character as this window places it, read at each redraw.
-        sheetWindow_->setMainWindowLink({[this] { return glyphPlacement(); }, [this] { return CurrentChar; }});
+        sheetWindow_->setMainWindowLink(
+            {[this] { return glyphPlacement(); }, [this] { return CurrentChar; }});
         sheetWindow_->Form_Load();
     }
     sheetWindow_->show();

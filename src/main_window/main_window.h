@@ -115,15 +115,15 @@ private:
     QPushButton* Command5;  // 过滤: Chinese fonts only
     QPushButton* Command6;  // 恢复: all fonts
     QPushButton* Command7;  // 生成速成宝格: opens the sheet window
-    PickList* Combo1;      // 字体: font of the views and the library
-    PickList* Combo2;      // 汉字区号: zone 16..87
-    PickList* Combo3;      // 汉字位号: position 1..94
-    PickList* Combo4;      // 字 大 小: character size in points
-    PickList* Combo5;      // 左边距: grid box left, twips
-    PickList* Combo6;      // 顶边距: grid box top
-    PickList* Combo7;      // 宽度: grid box width
-    PickList* Combo8;      // 高度: grid box height
-    PickList* Combo9;      // 汉字库字号: library font size
+    PickList* Combo1;       // 字体: font of the views and the library
+    PickList* Combo2;       // 汉字区号: zone 16..87
+    PickList* Combo3;       // 汉字位号: position 1..94
+    PickList* Combo4;       // 字 大 小: character size in points
+    PickList* Combo5;       // 左边距: grid box left, twips
+    PickList* Combo6;       // 顶边距: grid box top
+    PickList* Combo7;       // 宽度: grid box width
+    PickList* Combo8;       // 高度: grid box height
+    PickList* Combo9;       // 汉字库字号: library font size
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
         *Label10, *Label13;   // captions of the lists and of Check1
     QLabel* Label11;          // information line: the character and the grid box

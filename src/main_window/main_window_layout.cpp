@@ -41,7 +41,7 @@ PickList* dropDown(QWidget* parent, const char* name, int left, int top, int wid
 }
 
 PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left, int top,
-               const std::shared_ptr<GlyphCache>& glyphs) {
+                 const std::shared_ptr<GlyphCache>& glyphs) {
     auto* picture = makeControl<PictureBox>(parent, name, left, top, 2775, 2775, glyphs);
     picture->setToolTip(tip);
     picture->setFocusPolicy(Qt::TabFocus);
@@ -119,19 +119,21 @@ void MainWindow::buildControls() {
     Picture4 = view(this, "Picture4", QStringLiteral("速成宝格"), 7800, 4560, glyphs_);
 
     Label11 = label(this, "Label11", QString(), 0, 7440, 10530, 180);
-    Label11->setToolTip(QStringLiteral("当前汉字的拼音、部首和笔画数（据 Unicode 的 Unihan 数据库），"
-                                       "区位码、GB2312 编码、Unicode 码位，以及字格的实际大小"));
+    Label11->setToolTip(
+        QStringLiteral("当前汉字的拼音、部首和笔画数（据 Unicode 的 Unihan 数据库），"
+                       "区位码、GB2312 编码、Unicode 码位，以及字格的实际大小"));
     Label12 = label(this, "Label12", QString(), 0, 7680, 10530, 180);
     for (QLabel* line : {Label11, Label12}) line->setTextFormat(Qt::PlainText);
-    Label12->setToolTip(QStringLiteral("实际用来显示汉字的字体；所选字体缺少该字时，这里会提示替代的字体"));
+    Label12->setToolTip(
+        QStringLiteral("实际用来显示汉字的字体；所选字体缺少该字时，这里会提示替代的字体"));
 
     // Focus order, by design tab index; labels, the frame and the information lines take none.
     const std::vector<std::pair<int, QWidget*>> tabOrder = {
-        {0, Combo9},    {1, Command7},  {2, Command6},  {3, Command5},       {4, Command4},
-        {6, Combo8},    {7, Combo7},    {8, Combo6},    {9, Combo5},         {14, Picture4},
-        {15, Picture3}, {16, Picture2}, {17, Picture1}, {18, Command1},      {19, Text1},
-        {20, RichTextBox1}, {25, Combo1}, {27, Combo2}, {28, Combo3},        {29, Combo4},
-        {31, Text2},    {32, Command2}, {33, Command3}, {36, Check1},
+        {0, Combo9},        {1, Command7},  {2, Command6},  {3, Command5},  {4, Command4},
+        {6, Combo8},        {7, Combo7},    {8, Combo6},    {9, Combo5},    {14, Picture4},
+        {15, Picture3},     {16, Picture2}, {17, Picture1}, {18, Command1}, {19, Text1},
+        {20, RichTextBox1}, {25, Combo1},   {27, Combo2},   {28, Combo3},   {29, Combo4},
+        {31, Text2},        {32, Command2}, {33, Command3}, {36, Check1},
     };
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "main_window/character_code.h"
-#include "main_window/main_window.h"
 #include "core/numbers.h"
 #include "core/step_failed.h"
+#include "main_window/character_code.h"
+#include "main_window/main_window.h"
 
 namespace zige {
 
@@ -28,7 +28,8 @@ void MainWindow::stepCharacter(QPushButton& button, int direction) {
         const int position = Combo3->currentIndex() + direction;
         if (position >= 0 && position < Combo3->count()) {
             Combo3->setCurrentIndex(position);
-        } else if (const int zone = Combo2->currentIndex() + direction; zone >= 0 && zone < Combo2->count()) {
+        } else if (const int zone = Combo2->currentIndex() + direction;
+                   zone >= 0 && zone < Combo2->count()) {
             Combo2->setCurrentIndex(zone);
             Combo3->setCurrentIndex(direction > 0 ? 0 : Combo3->count() - 1);
         }

@@ -24,7 +24,8 @@ int Copybook::sheetCount(std::int32_t rows) const {
 
 std::uint32_t Copybook::traceColor() const {
     const double lightness = std::clamp(settings.lightness, 0, 100) / 100.0;
-    const QColor c = QColor::fromHslF(0, settings.tint == TraceTint::Red ? 1.0 : 0.0, float(lightness));
+    const QColor c =
+        QColor::fromHslF(0, settings.tint == TraceTint::Red ? 1.0 : 0.0, float(lightness));
     return rgb(c.red(), c.green(), c.blue());
 }
 

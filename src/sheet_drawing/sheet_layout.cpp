@@ -32,11 +32,16 @@ const QuickGridPens kCellPens{kSystemActiveCaption, rgb(255, 255, 192), 1, Canva
 
 const GridStyle* cellGridStyle(CellGrid grid) {
     switch (grid) {
-        case CellGrid::Tian: return &kTianGrid;
-        case CellGrid::Rice: return &kRiceGrid;
-        case CellGrid::NineSquare: return &kNineSquareGrid;
-        case CellGrid::EightTrigram: return &kEightTrigramGrid;
-        default: return nullptr;
+        case CellGrid::Tian:
+            return &kTianGrid;
+        case CellGrid::Rice:
+            return &kRiceGrid;
+        case CellGrid::NineSquare:
+            return &kNineSquareGrid;
+        case CellGrid::EightTrigram:
+            return &kEightTrigramGrid;
+        default:
+            return nullptr;
     }
 }
 
@@ -63,7 +68,8 @@ public:
         if (copy == Copy::Model) {
             printGlyph(cell, character, kSystemButtonText);
             if (book_.settings.pinyin && book_.pinyinOf)
-                printPinyin(cell, book_.pinyinOf(character), spaceAbove, glyphInkTop(cell, character));
+                printPinyin(cell, book_.pinyinOf(character), spaceAbove,
+                            glyphInkTop(cell, character));
         }
     }
 
@@ -77,7 +83,8 @@ private:
         canvas_.FontName = p.fontName;
         canvas_.FontSize = p.pointSize;
         canvas_.FontBold = false;
-        if (!(box.width() > 0) || !(box.height() > 0)) return;  // a box of no size maps onto no cell
+        if (!(box.width() > 0) || !(box.height() > 0))
+            return;  // a box of no size maps onto no cell
         canvas_.CurrentX = cell.left + (kPrintPosition - box.left()) * (cell.width() / box.width());
         canvas_.CurrentY = cell.top + (kPrintPosition - box.top()) * (cell.height() / box.height());
         canvas_.PrintScaled(character, cell.width() / box.width(), cell.height() / box.height());
@@ -86,7 +93,8 @@ private:
     // Small, centred over the cell: in the space above it when that is the larger room, else in
     // the cell above the glyph's ink; never over a stroke, and left out where neither room
     // takes a readable size.
-    void printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove, double inkTop) {
+    void printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,
+                     double inkTop) {
         if (reading.isEmpty()) return;
         const double room = std::max(spaceAbove, inkTop);
         const double height = std::min(room * 0.8, cell.height() * 0.25);
@@ -135,7 +143,8 @@ qint64 SheetLayout::cells() const {
     return across.count > 0 && down.count > 0 ? qint64(across.count) * down.count : 0;
 }
 
-void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows, const Copybook* copybook, int sheet) {
+void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows, const Copybook* copybook,
+               int sheet) {
     const double u = kSheetUnit;
     const SheetAxis& a = layout.across;
     const SheetAxis& d = layout.down;
@@ -155,12 +164,13 @@ void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows, const 
                 drawQuickGrid(canvas, cell, kCellPens);
             } else {
                 const qint64 index = qint64(sheet) * d.count + rows.first + j - 1;
-                const QString character = index < copybook->characters.size() ? copybook->characters[index] : QString();
+                const QString character =
+                    index < copybook->characters.size() ? copybook->characters[index] : QString();
                 const int models = copybook->settings.models, traces = copybook->settings.traces;
-                const Copy copy = character.isEmpty()        ? Copy::None
-                                  : i <= models              ? Copy::Model
-                                  : i <= models + traces     ? Copy::Trace
-                                                             : Copy::None;
+                const Copy copy = character.isEmpty()    ? Copy::None
+                                  : i <= models          ? Copy::Model
+                                  : i <= models + traces ? Copy::Trace
+                                                         : Copy::None;
                 book->draw(cell, character, copy, (j == 1 ? d.before : d.gap) * u);
             }
             y = y + d.size * u + d.gap * u;

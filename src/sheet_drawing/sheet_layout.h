@@ -49,7 +49,7 @@ struct SheetRows {
 // bottom. Plain quick-grid cells; or, with a copybook that has characters, sheet number `sheet`
 // of it: each row one character in its model and pale copies, in the copybook's cell grid.
 // Throws StepFailed for a font size the platform refuses.
-void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows = {}, const Copybook* copybook = nullptr,
-               int sheet = 0);
+void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows = {},
+               const Copybook* copybook = nullptr, int sheet = 0);
 
 }  // namespace zige

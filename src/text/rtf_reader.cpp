@@ -1,7 +1,5 @@
 #include "text/rtf_reader.h"
 
-#include "text/cp936.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QColor>
@@ -12,15 +10,17 @@
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
-#include <string>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "text/cp936.h"
 
 namespace zige {
 namespace {
@@ -223,7 +223,7 @@ int charsetCodePage(int charset) {
 
 QStringDecoder decoderFor(int codePage) {
     static constexpr std::pair<int, const char*> kNames[] = {
-        {936, kCodePage936},          {950, "Big5"},          {932, "Shift_JIS"},
+        {936, kCodePage936},    {950, "Big5"},          {932, "Shift_JIS"},
         {949, "windows-949"},   {437, "IBM437"},        {10000, "macintosh"},
         {65001, "UTF-8"},       {874, "windows-874"},   {1250, "windows-1250"},
         {1251, "windows-1251"}, {1252, "windows-1252"}, {1253, "windows-1253"},
@@ -614,7 +614,7 @@ private:
     int skip = 0;      // fallback characters still to skip after \u
     char16_t highSurrogate = 0;
     std::string bytes;  // text bytes not yet decoded; a plain buffer, as every text byte goes in
-    QString runText;   // decoded text in runLook, not yet inserted
+    QString runText;    // decoded text in runLook, not yet inserted
     Look runLook;
     bool cellEnded = false;  // a tab is due before the next text of the row
     int pendingBlocks = 0;   // paragraph ends not yet inserted

@@ -48,7 +48,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     p.fillRect(dirty, resolveColor(canvas_.BackColor));
     const qreal dpr = image.devicePixelRatio();
-    const QRectF source(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr, dirty.height() * dpr);
+    const QRectF source(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr,
+                        dirty.height() * dpr);
     p.drawImage(QRectF(dirty), image, source);
 }
 

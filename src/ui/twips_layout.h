@@ -12,7 +12,8 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height);
 // Makes a named control of the given kind at its design position; `more` goes to its
 // constructor after the parent.
 template <typename Widget, typename... More>
-Widget* makeControl(QWidget* parent, const char* name, int left, int top, int width, int height, More&&... more) {
+Widget* makeControl(QWidget* parent, const char* name, int left, int top, int width, int height,
+                    More&&... more) {
     auto* widget = new Widget(parent, std::forward<More>(more)...);
     widget->setObjectName(QLatin1String(name));
     placeTwips(widget, left, top, width, height);

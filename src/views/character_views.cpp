@@ -24,7 +24,8 @@ public:
 
 private:
     // The near edge needs only the margin; the far edge is an overflow-checked integer sum.
-    double coordinate(Frac f, std::int32_t (ViewGridBox::*margin)(), std::int32_t (ViewGridBox::*size)()) {
+    double coordinate(Frac f, std::int32_t (ViewGridBox::*margin)(),
+                      std::int32_t (ViewGridBox::*size)()) {
         if (f == Frac::Zero) return (this->*margin)();
         if (f == Frac::One) return checkedAdd((this->*margin)(), (this->*size)());
         return (this->*margin)() + along((this->*size)(), f);

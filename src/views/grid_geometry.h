@@ -6,19 +6,38 @@ namespace zige {
 
 // The fractions of a grid box's side that the grids use, each evaluated the one way the
 // drawings need (halves as e / 2, thirds as e / 3 and (e / 3) * 2, and so on).
-enum class Frac { Zero, ThreeTenths, Quarter, Third, Half, TwoThirds, SevenTenths, ThreeQuarters, One };
+enum class Frac {
+    Zero,
+    ThreeTenths,
+    Quarter,
+    Third,
+    Half,
+    TwoThirds,
+    SevenTenths,
+    ThreeQuarters,
+    One
+};
 
 constexpr double along(double extent, Frac f) {
     switch (f) {
-        case Frac::Zero: return 0;
-        case Frac::ThreeTenths: return (3.0 / 10.0) * extent;
-        case Frac::Quarter: return extent / 4;
-        case Frac::Third: return extent / 3;
-        case Frac::Half: return extent / 2;
-        case Frac::TwoThirds: return (extent / 3) * 2;
-        case Frac::SevenTenths: return (7.0 / 10.0) * extent;
-        case Frac::ThreeQuarters: return (extent / 4) * 3;
-        case Frac::One: return extent;
+        case Frac::Zero:
+            return 0;
+        case Frac::ThreeTenths:
+            return (3.0 / 10.0) * extent;
+        case Frac::Quarter:
+            return extent / 4;
+        case Frac::Third:
+            return extent / 3;
+        case Frac::Half:
+            return extent / 2;
+        case Frac::TwoThirds:
+            return (extent / 3) * 2;
+        case Frac::SevenTenths:
+            return (7.0 / 10.0) * extent;
+        case Frac::ThreeQuarters:
+            return (extent / 4) * 3;
+        case Frac::One:
+            return extent;
     }
     return 0;
 }
