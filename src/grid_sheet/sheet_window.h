@@ -110,9 +110,8 @@ private:
     // Asks for a file name through the save dialog, starting from `name` and keeping the
     // choice there, asks before replacing an existing file, writes with `write` (which says
     // why it could not, or nothing) and tells the user when that failed. `suffix` is added to
-    // a name that has none.
-    // With several pages, page k (from 0) after the first goes to the chosen name with "-k+1"
-    // before its suffix, and every file that exists is asked about before anything is written.
+    // a name that has none. Page k (from 0) after the first goes to the chosen name with "-k+1"
+    // before its suffix; every file that exists is asked about before anything is written.
     void saveThroughDialog(const QString& filter, QString& name, const QString& suffix, int pages,
                            const std::function<QString(const QString& path, int page)>& write);
 
@@ -134,15 +133,27 @@ private:
     double canvasWidth_ = 0;
     double canvasHeight_ = 0;
 
-    PickList *Combo1, *Combo2, *Combo3, *Combo4, *Combo5, *Combo6, *Combo7, *Combo8, *Combo9,
-        *Combo10;
+    // The ten parameters, in sheet units (counts excepted).
+    PickList* Combo1;   // 宽度: cell width
+    PickList* Combo2;   // 高度: cell height
+    PickList* Combo3;   // 水平间距: gap between columns
+    PickList* Combo4;   // 竖向间距: gap between rows
+    PickList* Combo5;   // 列数: columns
+    PickList* Combo6;   // 行数: rows
+    PickList* Combo7;   // 左边距: left margin
+    PickList* Combo8;   // 右边距: right margin
+    PickList* Combo9;   // 顶边距: top margin
+    PickList* Combo10;  // 底边距: bottom margin
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
-        *Label10, *Label11;
-    QLineEdit* Text1;
-    QPushButton *Command1, *Command2;
-    QWidget* Picture1;
-    PictureBox* Picture2;
-    QScrollBar *HScroll1, *VScroll1;
+        *Label10;           // the lists' captions
+    QLabel* Label11;        // 图布宽高比例
+    QLineEdit* Text1;       // the canvas's width:height ratio, written by DrawSheet
+    QPushButton* Command1;  // 保存字格: the sheet as BMP
+    QPushButton* Command2;  // 退出
+    QWidget* Picture1;      // the viewport
+    PictureBox* Picture2;   // the canvas, inside the viewport
+    QScrollBar* HScroll1;   // slides the canvas across the viewport
+    QScrollBar* VScroll1;   // and down
     QMenuBar* menuBar_;
     QWidget* clientArea_;
 };
