@@ -62,6 +62,7 @@ void SheetWindow::DrawSheet() {
     drawnCopybook_ = book;
     drawSheet(canvas, layout, {}, &book, copybookSheet_);
     canvas.Refresh();
+    updateCopybookMenu();  // the rows may have changed how many sheets the text takes
 }
 
 }  // namespace zige

@@ -119,10 +119,10 @@ void SheetWindow::buildMenu() {
     add("copybook", QStringLiteral("字帖设置…"), {}, &SheetWindow::openCopybookDialog, book);
     book->addSeparator();
     previousSheet_ = add(
-        "previousSheet", QStringLiteral("上一页"), QKeySequence::MoveToPreviousPage,
+        "previousSheet", QStringLiteral("上一页"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
         [this] { showCopybookSheet(copybookSheet_ - 1); }, book);
     nextSheet_ = add(
-        "nextSheet", QStringLiteral("下一页"), QKeySequence::MoveToNextPage,
+        "nextSheet", QStringLiteral("下一页"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
         [this] { showCopybookSheet(copybookSheet_ + 1); }, book);
     connect(book, &QMenu::aboutToShow, this, &SheetWindow::updateCopybookMenu);
     updateCopybookMenu();
