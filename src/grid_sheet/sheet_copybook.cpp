@@ -1,5 +1,6 @@
 // The copybook (字帖) of the sheet window: its dialog, the main window's glyph placement, the
 // sheet shown when the text needs several, and what the dialog reports back.
+#include <QScreen>
 #include <QSet>
 #include <algorithm>
 
@@ -42,6 +43,27 @@ void SheetWindow::showCopybookSheet(int sheet) {
     updateCopybookMenu();
 }
 
+namespace {
+
+// Beside the sheet window where the screen has room, so the dialog hides none of the sheet it
+// changes; else at the screen's right edge, over the sheet's last columns rather than over the
+// model characters and their copies at the start of each row.
+void placeBeside(QWidget& dialog, const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect outer = window.frameGeometry();
+    const QSize size = dialog.frameGeometry().size();
+    const int top =
+        std::clamp(outer.top(), room.top(), std::max(room.top(), room.bottom() - size.height()));
+    if (outer.left() - size.width() > room.left() && outer.right() + size.width() >= room.right())
+        dialog.move(outer.left() - size.width(), top);
+    else
+        dialog.move(std::min(outer.right() + 1, room.right() + 1 - size.width()), top);
+}
+
+}  // namespace
+
 void SheetWindow::updateCopybookMenu() {
     const int sheets = copybookSheetCount();
     previousSheet_->setEnabled(copybookSheet_ > 0);
@@ -54,7 +76,8 @@ void SheetWindow::updateCopybookMenu() {
 }
 
 void SheetWindow::openCopybookDialog() {
-    if (!copybookDialog_) {
+    const bool first = !copybookDialog_;
+    if (first) {
         copybookDialog_ = new CopybookDialog(this);
         copybookDialog_->currentCharacter = mainWindow_.currentCharacter;
         connect(copybookDialog_, &CopybookDialog::settingsChanged, this, [this] {
@@ -64,6 +87,7 @@ void SheetWindow::openCopybookDialog() {
     }
     updateCopybookReport();
     copybookDialog_->show();
+    if (first) placeBeside(*copybookDialog_, *this);
     copybookDialog_->raise();
     copybookDialog_->activateWindow();
 }
@@ -90,6 +114,10 @@ void SheetWindow::updateCopybookReport() {
             report += QStringLiteral("\n字体「%1」中没有「%2」，实际显示的是「%3」。")
                           .arg(family, character, drawn);
         }
+        if (book.settings.pinyin)
+            report += QStringLiteral(
+                "\n拼音写在范字上方的间距里；间距不够时写在格内字的上方，仍放不下的就不写。"
+                "加大「竖向间距」可以给拼音留出地方。");
     });
     copybookDialog_->setReport(report);
 }

@@ -98,7 +98,7 @@ private:
         if (reading.isEmpty()) return;
         const double room = std::max(spaceAbove, inkTop);
         const double height = std::min(room * 0.8, cell.height() * 0.25);
-        constexpr double kSmallestReadable = 80;  // twips: 4 points
+        constexpr double kSmallestReadable = 120;  // twips: 6 points
         if (height < kSmallestReadable) return;
         canvas_.FontName = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         canvas_.FontSize = float(height / 20 / 1.2);  // points, leaving the line's leading
