@@ -33,9 +33,10 @@ TARGETS = {
 FLOORS = {
     "RefreshViews start-up":
         "Floor: the same lines, pens and band fill by bare QPainter calls into four 185-px images, "
-        "the 160-px character (啊 and 齄 in turn) drawn once. Leaves out: reading and converting "
-        "the seven list values, placing in twips, the character in the other three views (the "
-        "views rasterise it once and stamp it four times).",
+        "and the 160-px character (啊 and 齄 in turn) in all four, drawn once into a transparent "
+        "image just large enough for it and composited four times, the cheapest bare way. Leaves "
+        "out: reading and converting the seven list values, placing in twips, choosing the font, "
+        "and the padding the views' glyph stamp keeps around the ink.",
     "RefreshViews overlay x1000":
         "Floor: the same 1000 calls with the overlay off, each starting from a cleared view. Leaves "
         "out nothing but the clearing: the ratio shows whether the accumulating view costs more "

@@ -51,7 +51,7 @@ void RefreshViewsStartUp(benchmark::State& state) {
     }
 }
 
-// The same lines, pens and fill straight into four images, and the character drawn once.
+// The same lines, pens and fill straight into four images, and the character in all four.
 void RefreshViewsFloor(benchmark::State& state) {
     bench::ViewsFloor floor(GlyphCache().family(QString()));
     int n = 0;
