@@ -1,5 +1,6 @@
-// The font list: the filter's test, the filter and restore rebuilds with their running counter,
-// the preferred-font step, and the window staying usable (or going away) during a rebuild.
+// The font list: the filter's test, the preferred font after every fill, and the rebuilds with
+// their running counter, a restore run inside a filter. The window going away in a rebuild is in
+// the main window's listing table.
 #include <QtTest>
 
 #include "fonts/font_list.h"
@@ -10,18 +11,11 @@ using namespace zige::test;
 
 namespace {
 
-struct Window : WindowUnderTest {
-    using WindowUnderTest::WindowUnderTest;
-    QComboBox* fonts() const { return combo("Combo1"); }
-    QPushButton* button(bool filtering) const {
-        return child<QPushButton>(filtering ? "Command5" : "Command6");
-    }
-    QStringList entries() const {
-        QStringList texts;
-        for (int i = 0; i < fonts()->count(); ++i) texts.append(fonts()->itemText(i));
-        return texts;
-    }
-};
+QStringList entries(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts.append(list->itemText(i));
+    return texts;
+}
 
 }  // namespace
 
@@ -29,128 +23,71 @@ class FontsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void chineseFontName() {
-        for (const auto& [name, kept] : {std::pair{"宋体", true},
-                                         {"@宋体", false},
-                                         {"ＭＳ 明朝", true},
-                                         {"＠宋体", true},
-                                         {"Ärger", true},
-                                         {"   @宋体", false},
-                                         {" Arial ", false},
-                                         {"   ", true},
-                                         {"\tArial", true}})  // only spaces are trimmed
-            QVERIFY2(isChineseFontName(name) == kept, name);
-        // Of the printable ASCII characters, "@" and the 26 letters in either case are left out.
-        QString keptAscii;
-        for (char16_t c = 0x21; c < 0x7F; ++c)
-            if (isChineseFontName(QString(QChar(c)) + 'x')) keptAscii += QChar(c);
-        QCOMPARE(keptAscii, QStringLiteral("!\"#$%&'()*+,-./0123456789:;<=>?[\\]^_`{|}~"));
+    // The filter keeps, as given, the names that begin, after spaces only, neither with "@" nor
+    // with one of the 26 ASCII letters in either case ("_" lies between the two); restore lists
+    // them all again. After every fill 楷体_GB2312, else 宋体, else nothing is selected, whatever
+    // was before.
+    void fills_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QString>("chosen");
+        const QStringList kept = {" 宋体",     "  黑体 ", "123", "_Private", "＠Fang",
+                                  "ＭＳ 明朝", "Ärger",   "   ", "\tArial"},
+                          left = {"@宋体", "  @仿宋", " Arial", "courier"},
+                          both = {"黑体", kKaiTiGB2312, kSongTi}, song = {"黑体", kSongTi};
+        // clang-format off
+        QTest::newRow("names as given") << left + kept << kept << "";
+        QTest::newRow("both preferred") << both << both << kKaiTiGB2312;
+        QTest::newRow("宋体 only") << song + QStringList{"Arial"} << song << kSongTi;
+        // clang-format on
     }
-
-    void filterListsNamesAsGiven() {
-        const QStringList names = {" 宋体", "@宋体",  "Arial",   "  黑体 ",
-                                   "123",   "＠Fang", "  @仿宋", "courier"};
-        Window w(names);
-        QCOMPARE(w.entries(), names);  // the start-up fill tests nothing
-        w.button(true)->click();
-        QCOMPARE(w.entries(), (QStringList{names[0], names[3], names[4], names[5]}));
-        w.button(false)->click();
-        QCOMPARE(w.entries(), names);
-    }
-
-    // The caption as each yield sees it; only the started button is disabled meanwhile.
-    void counterRunsOverEveryFont() {
-        for (const bool filtering : {true, false}) {
-            Window w(manyFontNames());
-            const QString caption = filtering ? "过滤" : "恢复";
-            QPushButton* started = w.button(filtering);
-            QStringList seen, expected;
-            bool othersLive = true;
-            EachYield probe([&](int) {
-                seen.append(started->isEnabled() ? "enabled" : started->text());
-                othersLive =
-                    othersLive && w.button(!filtering)->isEnabled() && w.fonts()->isEnabled();
-                return started->text() != caption;
-            });
-            started->click();
-            QCoreApplication::processEvents();
-            for (int i = 0; i < 300; ++i) expected.append(QString::number(i));
-            QCOMPARE(seen, expected << "enabled");
-            QVERIFY(othersLive);
-            QCOMPARE(started->text(), caption);
-            QCOMPARE(w.fonts()->count(), filtering ? 100 : 300);
+    void fills() {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, kept);
+        QFETCH(QString, chosen);
+        WindowUnderTest w(names);
+        QComboBox* fonts = w.combo("Combo1");
+        QStringList seen{fonts->currentText()};
+        for (const char* button : {"Command5", "Command6"}) {
+            fonts->setCurrentIndex(fonts->count() - 1);
+            w.click(button);
+            seen << entries(fonts).join('|') << fonts->currentText();
         }
+        QCOMPARE(seen, (QStringList{chosen, kept.join('|'), chosen, names.join('|'), chosen}));
     }
 
-    // After every fill 楷体_GB2312, else 宋体, else nothing is selected, whatever was before.
-    void preferredFontEndsEveryFill() {
-        const QString song = kSongTi, kai = kKaiTiGB2312, hei = "黑体";
-        for (const auto& [names, chosen] :
-             QList<std::pair<QStringList, QString>>{{{hei, kai, song}, kai},
-                                                    {{hei, song, "仿宋"}, song},
-                                                    {{kai, hei}, kai},
-                                                    {{hei, "仿宋"}, ""},
-                                                    {{"@" + song}, ""}}) {
-            Window w(names);
-            QCOMPARE(w.fonts()->currentText(), chosen);
-            for (bool filtering : {true, false}) {
-                w.fonts()->setCurrentIndex(w.fonts()->count() - 1);
-                w.button(filtering)->click();
-                QCOMPARE(w.fonts()->currentIndex(), int(names.indexOf(chosen)));
-            }
-        }
-    }
-
-    // Restore can run inside a filter's yield: it refills the whole list, and the filter then goes
-    // on appending from where it was.
+    // A filter counts through the fonts on its button with the rest of the window live. A restore
+    // in its 101st yield refills the whole list, then the filter goes on appending from where it
+    // was; both buttons come back with their captions.
     void restoreDuringFilter() {
-        QStringList names = manyFontNames();
+        QStringList names = manyFontNames(), seen, counted;
         names[5] = kSongTi;
-        Window w(names);
-        bool restoreLive = false;
+        WindowUnderTest w(names);
+        QPushButton *filter = w.child<QPushButton>("Command5"),
+                    *restore = w.child<QPushButton>("Command6");
         QString chosenByRestore;
         EachYield probe([&](int pass) {
+            if (pass > 101) return false;  // the restore's first yield
+            const bool live = restore->isEnabled() && w.combo("Combo1")->isEnabled();
+            seen.append(filter->text() + (live && !filter->isEnabled() ? "" : " ?"));
             if (pass == 101) {
-                restoreLive = w.button(false)->isEnabled();
-                w.button(false)->click();
-                chosenByRestore = w.fonts()->currentText();
+                restore->click();
+                chosenByRestore = w.combo("Combo1")->currentText();
             }
             return pass < 101;
         });
-        w.button(true)->click();
+        filter->click();
 
-        QVERIFY(restoreLive);
+        for (int i = 0; i <= 100; ++i) counted.append(QString::number(i));
+        QCOMPARE(seen, counted);
         QCOMPARE(chosenByRestore, kSongTi);
         QStringList expected = names;
         for (qsizetype i = 101; i < names.size(); ++i)
             if (isChineseFontName(names[i])) expected.append(names[i]);
-        QCOMPARE(w.entries(), expected);
-        QCOMPARE(w.fonts()->currentIndex(), 5);
-        QVERIFY(w.button(true)->isEnabled() && w.button(false)->isEnabled());
-        QCOMPARE(w.button(true)->text() + w.button(false)->text(), QStringLiteral("过滤恢复"));
-    }
-
-    // The rebuild stops at the yield that ended the window and touches nothing afterwards.
-    void windowGoesAwayDuringRebuild() {
-        for (const bool filtering : {true, false})
-            for (const bool destroy : {false, true}) {
-                Window w(manyFontNames());
-                QPushButton* button = w.button(filtering);
-                int entriesAtClose = -1;
-                EachYield probe([&](int pass) {
-                    if (pass < 10) return true;
-                    entriesAtClose = w.fonts()->count();
-                    destroy ? delete w.window.data() : void(w.window->close());
-                    return false;
-                });
-                button->click();
-                QCOMPARE(probe.passes(), 10);
-                QCOMPARE(w.window.isNull(), destroy);
-                if (destroy) continue;
-                QCOMPARE(w.fonts()->count(), entriesAtClose);
-                QCOMPARE(button->text(), QStringLiteral("9"));
-                QVERIFY(!button->isEnabled());
-            }
+        QCOMPARE(entries(w.combo("Combo1")), expected);
+        QCOMPARE(w.combo("Combo1")->currentIndex(), 5);
+        QVERIFY(filter->isEnabled() && restore->isEnabled());
+        QCOMPARE(filter->text() + restore->text(), QStringLiteral("过滤恢复"));
     }
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <iconv.h>
+
+#include <QtTest>
 #include <QtWidgets>
 #include <functional>
 #include <memory>
@@ -18,7 +21,6 @@ namespace zige::test {
 class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
-    int passes() const { return passes_; }
 
 protected:
     bool event(QEvent* event) override {
@@ -75,15 +77,25 @@ struct WindowUnderTest {
         event.setCommitString(text);
         QCoreApplication::sendEvent(child("Text2"), &event);
     }
-    // Every question asked so far, as "title: text (buttons)", and " [icon]" if it had one.
+    // Every question asked so far, as "title: text (Ok)" or "(YesNo)", and " [icon]" if it had one.
     QStringList questions() const {
         QStringList asked;
         for (const auto& q : prompts->asked)
-            asked.append(q.title + QStringLiteral(": ") + q.text +
-                         (q.buttons == Prompts::Buttons::Ok ? QStringLiteral(" (Ok)")
-                                                            : QStringLiteral(" (YesNo)")) +
-                         (q.icon == Prompts::Icon::None ? QString() : QStringLiteral(" [icon]")));
+            asked.append(q.title + ": " + q.text +
+                         (q.buttons == Prompts::Buttons::Ok ? " (Ok)" : " (YesNo)") +
+                         (q.icon == Prompts::Icon::None ? "" : " [icon]"));
         return asked;
+    }
+
+    // The listing: its button, the click on its box that stops it, and a run in which `user` acts
+    // at every yield.
+    QPushButton* list() const { return child<QPushButton>("Command1"); }
+    void clickListingBox() const {
+        QTest::mouseClick(child<QPlainTextEdit>("Text1")->viewport(), Qt::LeftButton);
+    }
+    void listWith(const std::function<bool(int)>& user) const {
+        EachYield each(user);
+        QTest::mouseClick(list(), Qt::LeftButton);
     }
 
     std::shared_ptr<ScriptedPrompts> prompts;
@@ -96,6 +108,18 @@ inline QStringList manyFontNames() {
     for (int i = 0; i < 300; ++i)
         names.append((i % 3 ? QStringLiteral("Face %1") : QStringLiteral("字体%1")).arg(i));
     return names;
+}
+
+// What glibc, a converter independent of the program's, makes of `code` in code page 936; "" where
+// it has no character.
+inline QString iconvFromCp936(QByteArray code) {
+    static const iconv_t cd = iconv_open("UTF-8", "CP936");
+    char out[16];
+    char *in = code.data(), *to = out;
+    size_t inLeft = size_t(code.size()), outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &in, &inLeft, &to, &outLeft) == size_t(-1) || inLeft != 0) return {};
+    return QString::fromUtf8(out, to - out);
 }
 
 }  // namespace zige::test
