@@ -1,9 +1,10 @@
 # Tests of the Unihan table; included from tests/CMakeLists.txt.
-zige_add_test(test_hanzi_facts test_hanzi_facts.cpp LIBS zige_text)
-
-# The committed data/unihan_table.txt is exactly what tools/make_unihan_table writes from Debian's
-# unicode-data (skipped where it is not installed).
+# Both read Debian's unicode-data where it is installed and skip otherwise.
 set(ZIGE_UNICODE_DIR /usr/share/unicode)
+zige_add_test(test_hanzi_facts test_hanzi_facts.cpp LIBS zige_text)
+target_compile_definitions(test_hanzi_facts PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
+
+# The committed data/unihan_table.txt is exactly what tools/make_unihan_table writes.
 if(TARGET make_unihan_table)
   add_test(NAME unihan_table_matches_generator
     COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:make_unihan_table> -DUNICODE_DIR=${ZIGE_UNICODE_DIR}
