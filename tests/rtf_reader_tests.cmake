@@ -1,5 +1,5 @@
 # Tests of the RTF reader and of the character library; included from tests/CMakeLists.txt.
-zige_add_test(test_rtf_reader test_rtf_reader.cpp)
+zige_add_test(test_rtf_reader test_rtf_reader.cpp LIBS zige_text)
 
 # The committed data/hz.txt is exactly what tools/make_hz_txt writes.
 add_test(NAME hz_txt_matches_generator

@@ -77,8 +77,7 @@ private slots:
         int hanzi = 0;
         for (int zone = 1; zone <= 87; ++zone)
             for (int position = 1; position <= 94; ++position) {
-                const char bytes[] = {char(zone + 0xA0), char(position + 0xA0)};
-                const QString expected = iconvFromCp936(QByteArray(bytes, 2));
+                const QString expected = iconvCp936(zone + 0xA0, position + 0xA0);
                 if (expected.isEmpty()) continue;  // unassigned in code page 936
                 hanzi += zone >= 16;
                 const auto code = ZonePositionFromChar(expected);

@@ -1,16 +1,15 @@
-// The drawing surface, the number conversions and the controls both windows share: lists,
-// message boxes, the save dialog, context menus. Built twice: at a device pixel ratio of 1 and
-// of 2, where every stroke must still cover whole device pixels at the doubled place and every
-// list must still show its entries whole.
+// The drawing surface and the controls both windows build on: numbers from list texts, the
+// canvas of a picture box, the narrow lists, Qt's own texts. Built twice: at a device pixel
+// ratio of 1 and of 2, where every stroke must still cover whole device pixels.
 #include <QtTest>
+#include <QtWidgets>
 
 #include "core/numbers.h"
 #include "core/step_failed.h"
-#include "grid_sheet/sheet_window.h"
+#include "test_support.h"
+#include "ui/pick_list.h"
 #include "ui/picture_box.h"
-#include "ui/prompts.h"
 #include "ui/translations.h"
-#include "window_under_test.h"
 
 using namespace zige;
 using namespace zige::test;
@@ -23,37 +22,22 @@ bool crisp(const QImage& image) {
            image.width() * image.height();
 }
 
-// Collects the texts that hold an English word. A mnemonic as in 是(&Y) and a key name after a
-// tab, as in 复制(&C)\tCtrl+C, are no words.
-struct EnglishTexts {
+// The texts that hold an English word. A mnemonic as in 是(&Y) and a key name after a tab, as
+// in 复制(&C)\tCtrl+C, are no words.
+QStringList english(const QStringList& texts) {
     QStringList found;
-    void check(const QString& where, const QString& text) {
+    for (const QString& text : texts) {
         QString shown = text.section(QLatin1Char('\t'), 0, 0);
         shown.remove(QRegularExpression("\\(&[A-Za-z]\\)")).remove(QLatin1Char('&'));
-        if (shown.contains(QRegularExpression("[A-Za-z]"))) found.append(where + ": " + text);
+        if (shown.contains(QRegularExpression("[A-Za-z]"))) found.append(text);
     }
-    void checkWidgets(const QString& where, const QWidget& top) {
-        check(where + " title", top.windowTitle());
-        for (const QLabel* label : top.findChildren<QLabel*>())
-            if (label->isVisibleTo(&top)) check(where, label->text());
-        for (const QAbstractButton* button : top.findChildren<QAbstractButton*>())
-            if (button->isVisibleTo(&top))
-                check(where, button->text()), check(where, button->toolTip());
-        for (const QHeaderView* header : top.findChildren<QHeaderView*>())
-            for (int i = 0; i < header->count(); ++i)
-                check(where, header->model()->headerData(i, header->orientation()).toString());
-    }
-    void checkMenu(const QString& where, std::unique_ptr<QMenu> menu) {
-        for (const QAction* action : menu->actions()) check(where, action->text());
-    }
-};
+    return found;
+}
 
-QRect editField(const QComboBox& list) {
-    QStyleOptionComboBox option;
-    option.initFrom(&list);
-    option.editable = list.isEditable();
-    return list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
-                                        &list);
+QStringList texts(const QList<QAction*>& actions) {
+    QStringList found;
+    for (const QAction* action : actions) found.append(action->text());
+    return found;
 }
 
 }  // namespace
@@ -62,10 +46,8 @@ class SurfaceTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<PictureBox> box;
-    std::unique_ptr<WindowUnderTest> windows;  // shared by the rows of one table
 
 private slots:
-    void cleanupTestCase() { windows.reset(); }
     void init() {
         box = std::make_unique<PictureBox>();
         box->resize(185, 185);
@@ -77,30 +59,47 @@ private slots:
     }
 
     // List texts round to 32 bits, exact halves to the even neighbour; anything else fails.
+    void numbers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariant>("value");  // none: the conversion fails
+        for (auto [text, value] : std::initializer_list<std::pair<const char*, QVariant>>{
+                 {"2400", 2400},
+                 {"12.5", 12},
+                 {"13.5", 14},
+                 {"-2.5", -2},
+                 {" 12 ", 12},
+                 {"12.51", 13},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", int(-2147483648LL)},
+                 {"", {}},
+                 {" ", {}},
+                 {"abc", {}},
+                 {"12a", {}},
+                 {"2147483648", {}},
+                 {"-2147483649", {}},
+                 {"1e10", {}},
+                 {"nan", {}},
+                 {"inf", {}}})
+            QTest::addRow("'%s'", text) << QString::fromLatin1(text) << value;
+    }
     void numbers() {
-        for (auto [text, value] : {std::pair{"2400", 2400},
-                                   {"12.5", 12},
-                                   {"13.5", 14},
-                                   {"-2.5", -2},
-                                   {" 12 ", 12},
-                                   {"12.51", 13},
-                                   {"2147483647", 2147483647},
-                                   {"-2147483648", int(-2147483648LL)}})
-            QCOMPARE(zige::toInt32(QLatin1String(text)), value);
-        for (const char* text :
-             {"", " ", "abc", "12a", "2147483648", "-2147483649", "1e10", "nan", "inf"})
-            QVERIFY_THROWS_EXCEPTION(StepFailed, zige::toInt32(QLatin1String(text)));
+        QFETCH(QString, text);
+        QFETCH(QVariant, value);
+        if (value.isValid())
+            QCOMPARE(toInt32(text), value.toInt());
+        else
+            QVERIFY_THROWS_EXCEPTION(StepFailed, toInt32(text));
+    }
+    // The scroll bars' pages round as the lists do; the sheet's ratio read-out keeps its point.
+    void readOuts() {
         QCOMPARE(toInt16(378.5), std::int16_t(378));
-        for (auto [value, text] :
-             {std::pair{1.0, "1."}, {0.5, "0.5"}, {2.34567, "2.346"}, {0.0001, "0."}})
-            QCOMPARE(formatZeroPointHashes(value), QLatin1String(text));
+        QCOMPARE(formatZeroPointHashes(0.0001), QStringLiteral("0."));
     }
 
     // Both widths, and a line of no length, land on whole pixels at their place; the count
     // rules out anything beside them.
     void linesCoverWholePixelsAtTheirPlace() {
-        box->canvas().Line(10, 1210, 2410,
-                           1210);  // a horizontal line on pixel row 81, columns 1..161
+        box->canvas().Line(10, 1210, 2410, 1210);  // pixel row 81, columns 1..161
         box->canvas().DrawWidth = 2;
         box->canvas().Line(1210, 10, 1210, 2410);    // two pixels wide: columns 80 and 81
         box->canvas().Line(1500, 1500, 1500, 1500);  // a two-pixel point: 99..100 both ways
@@ -118,8 +117,7 @@ private slots:
 
     void styledLinesStartTheirPatternAtTheFirstPoint() {
         box->canvas().DrawStyle = Canvas::DashDot;
-        box->canvas().Line(2400, 300, 150,
-                           300);  // drawn right to left: the dash starts at pixel 160
+        box->canvas().Line(2400, 300, 150, 300);  // right to left: the dash starts at pixel 160
         box->canvas().DrawStyle = Canvas::Dot;
         box->canvas().Line(150, 600, 2400, 600);
         const QImage image = box->Image();
@@ -164,73 +162,33 @@ private slots:
         QCOMPARE(box->size(), QSize(400, 200));
     }
 
-    // Every entry of every list shows whole in the closed list: it fits the edit field the
-    // style gives, less the pixel the label keeps on each side (two for typed text).
-    void listsShowTheirWholeEntries_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("list");
-        for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6",
-                                 "Combo7", "Combo8", "Combo9"})
-            QTest::newRow(list) << "vorel" << list;
-        for (int i = 1; i <= 10; ++i)
-            QTest::addRow("sheet Combo%d", i) << "suchengge" << QString("Combo%1").arg(i);
-    }
-    void listsShowTheirWholeEntries() {
-        QFETCH(QString, window);
-        QFETCH(QString, list);
-        if (!windows)
-            windows = std::make_unique<WindowUnderTest>(QStringList{"宋体", "楷体_GB2312"});
-        windows->click("Command7");
-        const QWidget* top = window == "vorel" ? static_cast<QWidget*>(windows->window)
-                                               : windows->window->sheetWindow();
-        const QComboBox* combo = top->findChild<QComboBox*>(list);
-        const QRect field = editField(*combo);
-        if (combo->isEditable()) QCOMPARE(combo->lineEdit()->geometry(), field);
-        QStringList cut;
-        for (int i = 0; i < combo->count(); ++i)
-            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) >
-                field.width() - (combo->isEditable() ? 4 : 2))
-                cut.append(combo->itemText(i));
-        QCOMPARE(cut, QStringList());
-    }
-
-    // A font name too long for the list ends in "…" instead of being cut through a character.
-    void longFontNamesAreElided() {
-        const QString name = "WenQuanYi Zen Hei Sharp Extended";
-        WindowUnderTest w({"宋体", name});
-        QComboBox* fonts = w.combo("Combo1");
-        fonts->setCurrentIndex(1);
-        const QString elided =
-            fonts->fontMetrics().elidedText(name, Qt::ElideRight, editField(*fonts).width() - 2);
+    // A text too long for a narrow list ends in "…" instead of being cut through a character.
+    void narrowListsElide() {
+        PickList list;
+        list.resize(97, 20);  // the font list's width
+        list.addItem("WenQuanYi Zen Hei Sharp Extended");
+        const QString elided = list.fontMetrics().elidedText(list.itemText(0), Qt::ElideRight,
+                                                             editField(list).width() - 2);
         QVERIFY(elided.endsWith(QChar(0x2026)));
-        const QImage shown = fonts->grab().toImage();
-        fonts->setItemText(1, elided);
-        QCOMPARE(fonts->grab().toImage(), shown);
+        const QImage shown = list.grab().toImage();
+        list.setItemText(0, elided);
+        QCOMPARE(list.grab().toImage(), shown);
     }
 
     // Qt's own texts are Chinese: the message boxes' buttons and the text boxes' context menus.
     void qtTextsAreChinese() {
-        EnglishTexts english;
-        for (auto buttons : {Prompts::Buttons::Ok, Prompts::Buttons::YesNo}) {
-            const auto box = makeMessageBox(nullptr, "提示", "提示", buttons, Prompts::Icon::None);
-            for (const QAbstractButton* button : box->buttons())
-                english.check("message box", button->text());
-        }
-        WindowUnderTest w;
-        w.click("Command7");
-        for (const QWidget* top :
-             {static_cast<QWidget*>(w.window), static_cast<QWidget*>(w.window->sheetWindow())}) {
-            for (QLineEdit* box : top->findChildren<QLineEdit*>())
-                english.checkMenu(box->objectName(),
-                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
-            for (QPlainTextEdit* box : top->findChildren<QPlainTextEdit*>())
-                english.checkMenu(box->objectName(),
-                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
-            for (QTextEdit* box : top->findChildren<QTextEdit*>())
-                english.checkMenu(box->objectName(),
-                                  std::unique_ptr<QMenu>(box->createStandardContextMenu()));
-        }
-        QCOMPARE(english.found, QStringList());
+        QStringList found;
+        for (auto buttons : {Prompts::Buttons::Ok, Prompts::Buttons::YesNo})
+            for (const QAbstractButton* button :
+                 makeMessageBox(nullptr, "提示", "提示", buttons, Prompts::Icon::None)->buttons())
+                found += english({button->text()});
+        QLineEdit line;
+        QTextEdit text;
+        found +=
+            english(texts(std::unique_ptr<QMenu>(line.createStandardContextMenu())->actions()));
+        found +=
+            english(texts(std::unique_ptr<QMenu>(text.createStandardContextMenu())->actions()));
+        QCOMPARE(found, QStringList());
     }
 
     // The save dialog: one file type, shown as "BMP Files(*.BMP)", that lists .bmp and .BMP
@@ -238,10 +196,8 @@ private slots:
     void saveDialog() {
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("sub"));
-        for (const char* name : {"a.bmp", "B.BMP", "c.txt"}) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(3000, 'x')) == 3000);
-        }
+        for (const char* name : {"a.bmp", "B.BMP", "c.txt"})
+            QVERIFY(writeFile(folder.filePath(name), QByteArray(3000, 'x')));
         const auto dialog =
             makeSaveDialog(nullptr, "BMP Files(*.BMP)|*.bmp", folder.filePath("sheet.bmp"));
         dialog->show();
@@ -249,23 +205,29 @@ private slots:
         QCOMPARE(types->count(), 1);
         QCOMPARE(types->currentText(), "BMP Files(*.BMP)");
         const auto* files = dialog->findChild<QTreeView*>("treeView");
+        const auto index = [&](int row, int column) {
+            return files->model()->index(row, column, files->rootIndex());
+        };
         const auto listed = [&] {
             QStringList names;
             for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
-                names.append(files->model()->index(row, 0, files->rootIndex()).data().toString());
+                names.append(index(row, 0).data().toString());
             names.sort(Qt::CaseInsensitive);
             return names;
         };
         QTRY_COMPARE(listed(), (QStringList{"a.bmp", "B.BMP", "sub"}));
-        EnglishTexts english;
-        english.checkWidgets("save dialog", *dialog);
+        QStringList shown{dialog->windowTitle()};
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->isVisibleTo(dialog.get())) shown << label->text();
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->isVisibleTo(dialog.get())) shown << button->text() << button->toolTip();
+        for (int i = 0; i < 4; ++i)
+            shown << files->model()->headerData(i, Qt::Horizontal).toString();
         for (int row = 0; row < 3; ++row) {
-            const QModelIndex name = files->model()->index(row, 0, files->rootIndex());
-            if (name.data() == "sub")
-                english.check("folder type", name.siblingAtColumn(2).data().toString());
-            english.check("date", name.siblingAtColumn(3).data().toString());
+            shown << index(row, 3).data().toString();  // the date; and the folder's type
+            if (index(row, 0).data() == "sub") shown << index(row, 2).data().toString();
         }
-        QCOMPARE(english.found, QStringList());
+        QCOMPARE(english(shown), QStringList());
     }
 };
 

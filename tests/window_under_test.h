@@ -1,7 +1,5 @@
 #pragma once
 
-#include <iconv.h>
-
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
@@ -108,18 +106,6 @@ inline QStringList manyFontNames() {
     for (int i = 0; i < 300; ++i)
         names.append((i % 3 ? QStringLiteral("Face %1") : QStringLiteral("字体%1")).arg(i));
     return names;
-}
-
-// What glibc, a converter independent of the program's, makes of `code` in code page 936; "" where
-// it has no character.
-inline QString iconvFromCp936(QByteArray code) {
-    static const iconv_t cd = iconv_open("UTF-8", "CP936");
-    char out[16];
-    char *in = code.data(), *to = out;
-    size_t inLeft = size_t(code.size()), outLeft = sizeof out;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &in, &inLeft, &to, &outLeft) == size_t(-1) || inLeft != 0) return {};
-    return QString::fromUtf8(out, to - out);
 }
 
 }  // namespace zige::test

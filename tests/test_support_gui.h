@@ -1,0 +1,95 @@
+#pragma once
+
+// Test helpers that need Qt Gui at most: colours, pixel sampling, files, an independent code
+// page 936 converter. The widgets' helpers are in test_support.h.
+#include <iconv.h>
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <algorithm>
+
+namespace zige::test {
+
+inline bool isRed(QRgb c) { return qRed(c) == 255 && qGreen(c) == 0 && qBlue(c) == 0; }
+inline bool isWhite(QRgb c) { return (c & 0xFFFFFF) == 0xFFFFFF; }
+inline bool isPaleBlue(QRgb c) { return qRed(c) == 192 && qGreen(c) == 192 && qBlue(c) == 255; }
+inline bool isDark(QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; }
+// The sheet's pen (system colour 2, navy) and its band's light yellow.
+inline bool isPen(QRgb c) { return (c & 0xFFFFFF) == 0x000080; }
+inline bool isYellow(QRgb c) { return (c & 0xFFFFFF) == 0xFFFFC0; }
+inline bool isInk(QRgb c) { return !isWhite(c); }
+
+// The pixel at logical position (x, y) of an image with any device pixel ratio.
+inline QRgb at(const QImage& image, int x, int y) {
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixel(int(x * dpr), int(y * dpr));
+}
+
+// The share of logical pixels on the run from (x0, y0), `steps` + 1 long in steps of (dx, dy),
+// that satisfy `test`.
+inline double shareOnSlant(const QImage& image, int x0, int y0, int dx, int dy, int steps,
+                           bool (*test)(QRgb)) {
+    int hits = 0;
+    for (int k = 0; k <= steps; ++k) hits += test(at(image, x0 + k * dx, y0 + k * dy)) ? 1 : 0;
+    return double(hits) / (steps + 1);
+}
+inline double shareOnColumn(const QImage& image, int x, int y0, int y1, bool (*test)(QRgb)) {
+    return shareOnSlant(image, x, y0, 0, 1, y1 - y0, test);
+}
+inline double shareOnRow(const QImage& image, int y, int x0, int x1, bool (*test)(QRgb)) {
+    return shareOnSlant(image, x0, y, 1, 0, x1 - x0, test);
+}
+
+inline int countPixels(const QImage& image, bool (*test)(QRgb)) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += test(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+// The columns (Qt::Vertical) or rows that carry a straight line: a fifth or more as many
+// pixels passing `test` as the fullest one. Solid and dotted lines qualify, slanted ones not.
+inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
+    const bool columns = along == Qt::Vertical;
+    QList<int> counts(columns ? image.width() : image.height()), found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
+    const int fullest = counts.isEmpty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    for (int i = 0; i < counts.size(); ++i)
+        if (fullest > 0 && counts[i] * 5 >= fullest) found.append(i);
+    return found;
+}
+
+// An installed Kai or Song face, or "" when the machine has none.
+inline QString installedCjkFamily() {
+    for (const QString& family : {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UMing CN"),
+                                  QStringLiteral("WenQuanYi Zen Hei")})
+        if (QFontDatabase::families().contains(family)) return family;
+    return {};
+}
+
+// The character glibc gives for a two-byte code page 936 code, or "" where it has none:
+// a converter independent of the program's.
+inline QString iconvCp936(int lead, int trail) {
+    static const iconv_t cd = iconv_open("UTF-8", "CP936");
+    char in[2] = {char(lead), char(trail)}, out[16] = {};
+    char *inPtr = in, *outPtr = out;
+    size_t inLeft = 2, outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) return {};
+    return QString::fromUtf8(out, int(sizeof out - outLeft));
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace zige::test
