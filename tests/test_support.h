@@ -16,8 +16,7 @@ namespace zige::test {
 class ScriptedPrompts : public Prompts {
 public:
     struct Asked {
-        QString text;
-        QString title;
+        QString text, title;
         Buttons buttons;
         Icon icon;
     };
