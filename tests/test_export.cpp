@@ -159,6 +159,14 @@ private slots:
         }
     }
 
+    // A print that cannot be written is reported, not taken for done.
+    void printFailureIsReported() {
+        prompts->printFile = path("missing/printed.pdf");
+        action("print")->trigger();
+        QCOMPARE(prompts->asked.value(0).text, "无法打印到“" + prompts->printFile + "”。");
+        QVERIFY(QDir(folder->path()).isEmpty());
+    }
+
     // A copybook longer than the sheet's rows (its pages the end-to-end test reads): every page's
     // file is asked about before any is written.
     void copybookPages() {
