@@ -2,8 +2,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
-#include <memory>
 
 #include "main_window/main_window.h"
 #include "test_support.h"
@@ -20,30 +18,23 @@ class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
 
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != kType) return QObject::event(event);
-        if (!stopped_) post(), stopped_ = !step_(++passes_);
-        return true;
-    }
-
 private:
-    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 41);
-    void post() { QCoreApplication::postEvent(this, new QEvent(kType)); }
+    void post() {
+        QMetaObject::invokeMethod(
+            this, [this] { stopped_ = stopped_ || (post(), !step_(++passes_)); },
+            Qt::QueuedConnection);
+    }
     std::function<bool(int)> step_;
     int passes_ = 0;
     bool stopped_ = false;
 };
 
-// A started, shown main window on the heap with scripted prompts, its own font names and
-// optionally its own library file, held by a QPointer so a test can close or destroy it from
-// inside a handler's yield.
+// A started, shown main window on the heap with scripted prompts and its own font names, held by
+// a QPointer so a test can close or destroy it from inside a handler's yield.
 struct WindowUnderTest {
-    explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
-                             const QString& libraryPath = {})
+    explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")})
         : prompts(std::make_shared<ScriptedPrompts>()),
           window(new MainWindow(prompts, [fontNames] { return fontNames; })) {
-        if (!libraryPath.isEmpty()) window->setLibraryPath(libraryPath);
         window->Form_Load();
         window->show();
     }
@@ -79,9 +70,9 @@ struct WindowUnderTest {
     QStringList questions() const {
         QStringList asked;
         for (const auto& q : prompts->asked)
-            asked.append(q.title + ": " + q.text +
+            asked << q.title + ": " + q.text +
                          (q.buttons == Prompts::Buttons::Ok ? " (Ok)" : " (YesNo)") +
-                         (q.icon == Prompts::Icon::None ? "" : " [icon]"));
+                         (q.icon == Prompts::Icon::None ? "" : " [icon]");
         return asked;
     }
 
