@@ -28,6 +28,19 @@ struct EventWatch : QObject {
     std::function<void(QObject*, QEvent*)> seen;
 };
 
+// Whether the whole library text is in `family` at `size` points.
+bool formattedAs(const QTextEdit* library, qreal size, const QString& family) {
+    QTextCursor cursor(library->document());
+    for (int i = 1; i < library->document()->characterCount(); ++i) {
+        cursor.setPosition(i);
+        const QTextCharFormat format = cursor.charFormat();
+        if (!qFuzzyCompare(format.fontPointSize(), size) ||
+            format.fontFamilies().toStringList() != QStringList{family})
+            return false;
+    }
+    return true;
+}
+
 const QString kWide = QString::fromUcs4(U"\U00020000");
 
 }  // namespace
@@ -40,6 +53,38 @@ class MainWindowTest : public QObject {
 private slots:
     void init() { w = std::make_unique<WindowUnderTest>(); }
     void cleanup() { w.reset(); }
+
+    // hz.txt missing, a folder, or the library, in a folder of the test's own so that suites
+    // running alongside never see it come and go. The whole text takes the library size and the
+    // chosen font, and follows both lists later with the caret kept where it is.
+    void libraryView_data() {
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("missing") << ""
+                                 << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("a folder") << "folder"
+                                  << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("the library") << "library"
+                                     << "一级汉字";
+    }
+    void libraryView() {
+        QFETCH(QString, beside);
+        QFETCH(QString, shown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("hz.txt");
+        if (beside == "folder") QVERIFY(QDir().mkdir(path));
+        if (beside == "library") QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
+        w = std::make_unique<WindowUnderTest>(QStringList{"宋体", "Arial"}, path);
+        QTextEdit* library = w->child<QTextEdit>("RichTextBox1");
+        QVERIFY2(library->toPlainText().startsWith(shown), qPrintable(library->toPlainText()));
+        QVERIFY(formattedAs(library, 16, "宋体") && library->textCursor().position() == 0);
+        QTextCursor caret = library->textCursor();
+        caret.setPosition(7);
+        library->setTextCursor(caret);
+        w->pick("Combo9", "20");
+        w->pick("Combo1", "Arial");
+        QVERIFY(formattedAs(library, 20, "Arial") && library->textCursor().position() == 7);
+    }
 
     // Both ways for every code of zones 1 to 87 that code page 936 assigns. The five it leaves
     // empty after 55/89 are in the information lines and the listing.

@@ -29,12 +29,15 @@ private:
     bool stopped_ = false;
 };
 
-// A started, shown main window on the heap with scripted prompts and its own font names, held by
-// a QPointer so a test can close or destroy it from inside a handler's yield.
+// A started, shown main window on the heap with scripted prompts, its own font names and
+// optionally its own library file, held by a QPointer so a test can close or destroy it from
+// inside a handler's yield.
 struct WindowUnderTest {
-    explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")})
+    explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
+                             const QString& libraryPath = {})
         : prompts(std::make_shared<ScriptedPrompts>()),
           window(new MainWindow(prompts, [fontNames] { return fontNames; })) {
+        if (!libraryPath.isEmpty()) window->setLibraryPath(libraryPath);
         window->Form_Load();
         window->show();
     }
