@@ -1,7 +1,6 @@
-// The main window driven headless: what start-up chooses, zone/position codes against an
-// independent converter (glibc iconv), the information lines, the character library view, typing
-// and stepping through characters, the redraw triggers, exit and close, and the character listing
-// with the window going away in one of its yields.
+// The main window driven headless: zone/position codes against an independent converter (glibc
+// iconv), the information lines, typing and stepping through characters, the redraw triggers, and
+// the character listing with the window going away in one of its yields.
 #include <QtTest>
 
 #include "canvas/glyph_cache.h"
@@ -16,19 +15,6 @@ using namespace zige::test;
 
 namespace {
 
-// Whether the whole library text is in `family` at `size` points.
-bool formattedAs(const QTextEdit* library, qreal size, const QString& family) {
-    QTextCursor cursor(library->document());
-    for (int i = 1; i < library->document()->characterCount(); ++i) {
-        cursor.setPosition(i);
-        const QTextCharFormat format = cursor.charFormat();
-        if (!qFuzzyCompare(format.fontPointSize(), size) ||
-            format.fontFamilies().toStringList() != QStringList{family})
-            return false;
-    }
-    return true;
-}
-
 // The character that the listing writes on line `index` (from 0).
 QString listed(int index) { return CharFromZonePosition(16 + index / 94, 1 + index % 94); }
 
@@ -41,6 +27,19 @@ struct EventWatch : QObject {
     }
     std::function<void(QObject*, QEvent*)> seen;
 };
+
+// Whether the whole library text is in `family` at `size` points.
+bool formattedAs(const QTextEdit* library, qreal size, const QString& family) {
+    QTextCursor cursor(library->document());
+    for (int i = 1; i < library->document()->characterCount(); ++i) {
+        cursor.setPosition(i);
+        const QTextCharFormat format = cursor.charFormat();
+        if (!qFuzzyCompare(format.fontPointSize(), size) ||
+            format.fontFamilies().toStringList() != QStringList{family})
+            return false;
+    }
+    return true;
+}
 
 const QString kWide = QString::fromUcs4(U"\U00020000");
 
@@ -55,19 +54,36 @@ private slots:
     void init() { w = std::make_unique<WindowUnderTest>(); }
     void cleanup() { w.reset(); }
 
-    // The grid box lists are filled from the view's size and chosen by index; 啊 comes from the
-    // lists' code; no list takes typed text.
-    void startUp() {
-        QStringList chosen;
-        for (const char* name : {"Combo5", "Combo6", "Combo7", "Combo8"})
-            chosen.append(w->combo(name)->currentText());
-        for (const char* name : {"Combo7", "Combo8"})
-            chosen.append(w->combo(name)->itemText(w->combo(name)->count() - 1));
-        QCOMPARE(chosen.join(' '), QStringLiteral("10 10 2400 2400 2770 2770"));
-        QCOMPARE(w->window->CurrentChar + w->child<QLineEdit>("Text2")->text(),
-                 QStringLiteral("啊啊"));
-        for (const QComboBox* list : w->window->findChildren<QComboBox*>())
-            QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
+    // hz.txt missing, a folder, or the library, in a folder of the test's own so that suites
+    // running alongside never see it come and go. The whole text takes the library size and the
+    // chosen font, and follows both lists later with the caret kept where it is.
+    void libraryView_data() {
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("missing") << ""
+                                 << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("a folder") << "folder"
+                                  << "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("the library") << "library"
+                                     << "一级汉字";
+    }
+    void libraryView() {
+        QFETCH(QString, beside);
+        QFETCH(QString, shown);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("hz.txt");
+        if (beside == "folder") QVERIFY(QDir().mkdir(path));
+        if (beside == "library") QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
+        w = std::make_unique<WindowUnderTest>(QStringList{"宋体", "Arial"}, path);
+        QTextEdit* library = w->child<QTextEdit>("RichTextBox1");
+        QVERIFY2(library->toPlainText().startsWith(shown), qPrintable(library->toPlainText()));
+        QVERIFY(formattedAs(library, 16, "宋体") && library->textCursor().position() == 0);
+        QTextCursor caret = library->textCursor();
+        caret.setPosition(7);
+        library->setTextCursor(caret);
+        w->pick("Combo9", "20");
+        w->pick("Combo1", "Arial");
+        QVERIFY(formattedAs(library, 20, "Arial") && library->textCursor().position() == 7);
     }
 
     // Both ways for every code of zones 1 to 87 that code page 936 assigns. The five it leaves
@@ -89,86 +105,29 @@ private slots:
         QCOMPARE(hanzi, 6763);
     }
 
-    void characterLine_data() {
-        QTest::addColumn<QString>("character");
-        QTest::addColumn<QString>("height");  // of the grid box; its width is 2400
-        QTest::addColumn<QString>("line");
-        const QString box = " · 字格 42.3 × 42.3 mm",
-                      hanzi = "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A",
-                      empty = CharFromZonePosition(55, 90);
-        // clang-format off
-        QTest::newRow("hanzi") << "啊" << "1200" << hanzi + " · 字格 42.3 × 21.2 mm";
-        QTest::newRow("unreadable box") << "啊" << "x" << hanzi;
-        QTest::newRow("empty code") << empty << "2400"
-                                    << empty + " 区位 5590 · GB D7FA · U+E810" + box;
-        QTest::newRow("symbol") << "，" << "2400"
-                                << "， 区位 0312 · GB A3AC · U+FF0C · 符号，不是汉字" + box;
-        QTest::newRow("letter") << "A" << "2400" << "A 单字节字符，不是汉字 · U+0041" + box;
-        QTest::newRow("gbk only") << "丂" << "2400"
-                                  << "丂 不在 GB2312 字符集内（GBK 扩展字） · U+4E02" + box;
-        QTest::newRow("beyond") << kWide << "2400"
-                                << kWide + " 不在 GB2312 字符集内 · U+20000" + box;
-        QTest::newRow("nothing") << "" << "2400" << "未选择汉字";
-        // clang-format on
-    }
-    void characterLine() {
-        QFETCH(QString, character);
-        QFETCH(QString, height);
-        QFETCH(QString, line);
-        QCOMPARE(characterInfo(character, "2400", height), line);
-    }
-
-    void fontLine() {
+    // The information lines: a hanzi with its facts and a grid box of another height or one that
+    // does not read, an empty code (55/90), a symbol, a GBK-only and a non-BMP character, none; the
+    // font line for a CJK face, a font not installed, and one without the character.
+    void infoLines() {
+        const QString empty = CharFromZonePosition(55, 90), box = " · 字格 42.3 × 42.3 mm";
+        const QString hanzi = "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A";
+        QStringList got{characterInfo("啊", "2400", "1200"), characterInfo("啊", "2400", "x")};
+        for (const QString& c : {empty, QString("，"), QString("丂"), kWide, QString()})
+            got << characterInfo(c, "2400", "2400");
+        QCOMPARE(got, (QStringList{hanzi + " · 字格 42.3 × 21.2 mm", hanzi,
+                                   empty + " 区位 5590 · GB D7FA · U+E810" + box,
+                                   "， 区位 0312 · GB A3AC · U+FF0C · 符号，不是汉字" + box,
+                                   "丂 不在 GB2312 字符集内（GBK 扩展字） · U+4E02" + box,
+                                   kWide + " 不在 GB2312 字符集内 · U+20000" + box, "未选择汉字"}));
         GlyphCache fonts;
         const QString cjk = installedCjkFamily(), latin = "DejaVu Sans";
-        if (cjk.isEmpty()) QSKIP("no CJK font installed");
+        if (cjk.isEmpty() || !QFontDatabase::families().contains(latin))
+            QSKIP("no CJK font or no DejaVu Sans (a font without CJK) installed");
         QCOMPARE(fontInfo(fonts, cjk, "120", "啊"), "字体「" + cjk + "」 · 120 磅（42.3 mm）");
-        QVERIFY(fontInfo(fonts, "No Such Font Anywhere", "120", "啊")
-                    .startsWith("注意：未安装字体「No Such Font Anywhere」"));
-        QVERIFY(fontInfo(fonts, "", "x", "啊").startsWith("未选择字体，用「"));
-        if (!QFontDatabase::families().contains(latin))
-            QSKIP("DejaVu Sans (a font without CJK) is not installed");
+        QVERIFY(
+            fontInfo(fonts, "No Such Font", "120", "啊").startsWith("注意：未安装字体「No Such"));
         QVERIFY(fontInfo(fonts, latin, "120", "啊")
-                    .startsWith("注意：所选字体「DejaVu Sans」不含此字，实际显示的是「"));
-        QVERIFY(fontInfo(fonts, latin, "120", "A").startsWith("字体「DejaVu Sans」"));
-    }
-
-    // hz.txt, read from beside the program, here from a folder of the test's own so that suites
-    // running alongside never see it come and go.
-    void libraryView_data() {
-        QTest::addColumn<QString>("beside");
-        QTest::addColumn<QString>("shown");
-        // clang-format off
-        QTest::newRow("missing") << "" << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("a folder") << "folder" << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("the library") << "library" << "一级汉字";
-        // clang-format on
-    }
-    void libraryView() {
-        QFETCH(QString, beside);
-        QFETCH(QString, shown);
-        QCOMPARE(QFileInfo(w->window->libraryPath()).absoluteFilePath(),
-                 QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("hz.txt"));
-        QTemporaryDir folder;
-        const QString path = folder.filePath("hz.txt");
-        if (beside == "folder") QVERIFY(QDir().mkdir(path));
-        if (beside == "library") QVERIFY(QFile::copy(ZIGE_SOURCE_DIR "/data/hz.txt", path));
-        w = std::make_unique<WindowUnderTest>(QStringList{"宋体", "Arial"}, path);
-
-        QTextEdit* library = w->child<QTextEdit>("RichTextBox1");
-        const QString text = library->toPlainText();
-        QVERIFY2(text.startsWith(shown), qPrintable(text.left(40)));
-        // The whole text takes the library size and the chosen font; the caret stands at 0.
-        QVERIFY(formattedAs(library, 16, "宋体"));
-        QCOMPARE(library->textCursor().position(), 0);
-        // Both follow their lists later, the caret staying where it is.
-        QTextCursor caret = library->textCursor();
-        caret.setPosition(7);
-        library->setTextCursor(caret);
-        w->pick("Combo9", "20");
-        w->pick("Combo1", "Arial");
-        QCOMPARE(library->textCursor().position(), 7);
-        QVERIFY(formattedAs(library, 20, "Arial"));
+                    .startsWith("注意：所选字体「DejaVu Sans」不含此字"));
     }
 
     // Choosing a character from zone/position `from` ("17/": no position selected) with `box` in
@@ -181,21 +140,15 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("after");  // the lists, CurrentChar, the box, " drawn"
         // clang-format off
-        QTest::newRow("typed, cut after the first") << "30/2" << "中" << "国"
-                                                    << "54/48 中 中 drawn";
-        QTest::newRow("typed, cut before the first") << "30/2" << "中" << "^国"
-                                                     << "25/90 国 国 drawn";
-        QTest::newRow("typed, no two-byte code") << "30/2" << "" << "A" << "30/2 A A";
+        QTest::newRow("typed after the first") << "30/2" << "中" << "国" << "54/48 中 中 drawn";
+        QTest::newRow("typed before the first") << "30/2" << "中" << "^国" << "25/90 国 国 drawn";
         QTest::newRow("typed, a zone not listed") << "30/2" << "" << "，" << "30/2 ， ，";
         QTest::newRow("typed, a surrogate pair") << "30/2" << "" << kWide + "中"
                                                  << "30/2 " + kWide + ' ' + kWide;
         QTest::newRow("deleted") << "30/2" << "中" << "delete" << "30/2  ";
         QTest::newRow("next across zones") << "16/94" << "X" << "next" << "17/1 薄 薄 drawn";
-        QTest::newRow("previous across zones") << "17/1" << "X" << "previous"
-                                               << "16/94 剥 剥 drawn";
         QTest::newRow("previous at the start") << "16/1" << "X" << "previous" << "16/1 啊 啊 drawn";
         QTest::newRow("next at the end") << "87/94" << "X" << "next" << "87/94 齄 齄 drawn";
-        QTest::newRow("next, no position") << "17/" << "X" << "next" << "17/1 薄 薄 drawn";
         QTest::newRow("previous, no position") << "17/" << "X" << "previous" << "16/94 剥 剥 drawn";
         QTest::newRow("previous fails") << "16/" << "X" << "previous" << "16/ X X";
         // clang-format on
@@ -204,7 +157,6 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, box);
         QFETCH(QString, action);
-        QFETCH(QString, after);
         QVERIFY(QTest::qWaitForWindowActive(w->window));
         w->combo("Combo2")->setCurrentIndex(from.section('/', 0, 0).toInt() - 16);
         w->combo("Combo3")->setCurrentIndex(from.section('/', 1).toInt() - 1);
@@ -223,9 +175,9 @@ private slots:
             text2->setCursorPosition(action.startsWith('^') ? 0 : int(box.size()));
             w->commit(QString(action).remove('^'));
         }
-        QCOMPARE(w->lists() + ' ' + w->window->CurrentChar + ' ' + text2->text() +
-                     (countPixels(w->view(), isRed) ? " drawn" : ""),
-                 after);
+        QTEST(w->lists() + ' ' + w->window->CurrentChar + ' ' + text2->text() +
+                  (countPixels(w->view(), isRed) ? " drawn" : ""),
+              "after");
         // Even after a failure a step's button comes back and the focus lands on the position
         // list; the information line follows typing even where nothing is redrawn.
         if (box == "X")
@@ -235,7 +187,7 @@ private slots:
                      characterInfo(text2->text(), "2400", "2400"));
     }
 
-    // The grid box and the overlay switch redraw; a bad value in a list is not reported.
+    // The grid box and the overlay switch redraw.
     void gridBoxAndOverlayRedraw() {
         w->pick("Combo7", "1200");
         QVERIFY(shareOnColumn(w->view("Picture2"), 27, 2, 150, isRed) > 0.45);  // 10 + 1200 / 3
@@ -244,22 +196,6 @@ private slots:
         const QImage overlaid = w->view("Picture4");
         w->child<QCheckBox>("Check1")->click();
         QVERIFY(countPixels(w->view("Picture4"), isDark) < countPixels(overlaid, isDark));
-        w->combo("Combo5")->addItem("x");
-        w->pick("Combo5", "x");
-        QCOMPARE(countPixels(w->view(), isWhite), 185 * 185);
-        QVERIFY(w->prompts->asked.isEmpty());
-    }
-
-    // 退出 asks and No changes nothing (Yes is run end to end); closing the window asks nothing.
-    void exitAsksAndCloseDoesNot() {
-        w->prompts->answers = {Prompts::Answer::No};
-        w->click("Command4");
-        QCOMPARE(w->questions(), QStringList{"提示: 是否退出程序? (YesNo)"});
-        QVERIFY(w->window->isVisible());
-        QCOMPARE(w->window->CurrentChar, QStringLiteral("啊"));
-        w->window->close();
-        QCOMPARE(w->questions().size(), 1);
-        QVERIFY(!w->window->isVisible());
     }
 
     // Each code's character on a line of its own, "End" after the last, the button counting; a
@@ -270,10 +206,8 @@ private slots:
         QTest::addColumn<int>("emptyAt");  // the yield in which the user empties the box; 0: never
         QTest::addColumn<int>("stopAt");   // the yield in which the user clicks the box; 0: never
         // clang-format off
-        QTest::newRow("complete, the user busy") << 0 << 0;
-        QTest::newRow("stopped in the first yield") << 0 << 1;
-        QTest::newRow("box emptied, then stopped") << 3 << 3;
-        QTest::newRow("box emptied, two more lines") << 3 << 5;
+        QTest::newRow("the user busy") << 0 << 0; QTest::newRow("stopped at once") << 0 << 1;
+        QTest::newRow("emptied, stopped") << 3 << 3; QTest::newRow("two more lines") << 3 << 5;
         // clang-format on
     }
     void listing() {
@@ -282,28 +216,22 @@ private slots:
         const QString cjk = installedCjkFamily(), otherFont = cjk.isEmpty() ? "黑体" : cjk;
         w = std::make_unique<WindowUnderTest>(QStringList{"宋体", otherFont});
         const int count = stopAt ? stopAt : 6768;
-        QStringList problems, chosen, expected;
+        QStringList problems, expected;
         QImage previousView;
         w->clickListingBox();  // before the start: no effect on the listing
         w->listWith([&](int pass) {
-            if (w->list()->isEnabled() || w->list()->text() != QString::number(pass))
-                problems.append(QString("caption at %1").arg(pass));
-            // Before this yield's redraw the views show the previous character (啊 twice at first).
-            if (!cjk.isEmpty() && pass > 2 && pass <= 40 && w->view() == previousView)
-                problems.append(QString("views at %1").arg(pass));
+            // The button counts, disabled; the character is the next one in code order; before
+            // this yield's redraw the views show the previous character (啊 twice at first).
+            if (w->list()->isEnabled() || w->list()->text() != QString::number(pass) ||
+                w->window->CurrentChar != listed(pass - 1) ||
+                (!cjk.isEmpty() && pass > 2 && pass <= 40 && w->view() == previousView))
+                problems << QString::number(pass);
             previousView = w->view();
-            if (w->window->CurrentChar != listed(pass - 1))
-                problems.append(QString("order at %1").arg(pass));
             if (pass == 100) w->pick("Combo2", "17");
             if (pass == 300) w->pick("Combo1", otherFont);
-            if (pass == 500) {
-                w->child<QLineEdit>("Text2")->selectAll();
-                w->commit("中");
-            }
+            if (pass == 500) w->child<QLineEdit>("Text2")->selectAll(), w->commit("中");
             if (pass == 600) w->click("Command3");
             if (pass == 800) w->click("Command7");
-            if (pass == 100 || pass == 500 || pass == 600)
-                chosen.append(w->lists() + ' ' + w->window->CurrentChar);
             if (pass == emptyAt) w->child<QPlainTextEdit>("Text1")->clear();
             if (pass == stopAt) w->clickListingBox();
             return pass < count;
@@ -317,11 +245,9 @@ private slots:
         const QImage shown = w->view();
         w->window->RefreshViews();
         QCOMPARE(w->view(), shown);
-        const QString last = "54/49 " + CharFromZonePosition(54, 49);
-        QCOMPARE(w->lists() + ' ' + w->window->CurrentChar, stopAt ? "16/1 啊" : last);
+        QCOMPARE(w->lists() + ' ' + w->window->CurrentChar,
+                 stopAt ? "16/1 啊" : "54/49 " + CharFromZonePosition(54, 49));
         if (!stopAt) {
-            // What the user's zone pick, typing and step chose, each at once.
-            QCOMPARE(chosen, (QStringList{"17/1 薄", "54/48 中", last}));
             QCOMPARE(w->combo("Combo1")->currentText(), otherFont);
             QVERIFY(w->window->sheetWindow() && w->window->sheetWindow()->isVisible());
             w->window->sheetWindow()->close();
@@ -373,25 +299,24 @@ private slots:
     // destroyed inside the hint (yield 0) or in yield 20; the filter saw yields 6 to 20, its fonts
     // 0 to 14, five of them Chinese.
     void windowGoesAway_data() {
-        QTest::addColumn<bool>("destroy");
         QTest::addColumn<int>("goneAt");
         QTest::addColumn<int>("filterAt");  // 0: no filter
-        QTest::addColumn<QString>("left");  // listing caption, lines, last; filter caption, fonts
+        // Listing caption, lines, last; filter caption, fonts. Nothing: the window is destroyed.
+        QTest::addColumn<QString>("left");
         // clang-format off
-        QTest::newRow("closed in the hint") << false << 0 << 0 << "获取汉字 1 before, 过滤 300";
-        QTest::newRow("destroyed in the hint") << true << 0 << 0 << "";
-        QTest::newRow("closed in yield") << false << 20 << 0
-                                         << "20 20 " + listed(19) + ", 过滤 300";
-        QTest::newRow("destroyed in yield") << true << 20 << 0 << "";
-        QTest::newRow("closed in a filter") << false << 20 << 5 << "5 5 " + listed(4) + ", 14 5";
-        QTest::newRow("destroyed in a filter") << true << 20 << 5 << "";
+        QTest::newRow("closed in the hint") << 0 << 0 << "获取汉字 1 before, 过滤 300";
+        QTest::newRow("closed in yield") << 20 << 0 << "20 20 " + listed(19) + ", 过滤 300";
+        QTest::newRow("closed in a filter") << 20 << 5 << "5 5 " + listed(4) + ", 14 5";
+        QTest::newRow("destroyed in the hint") << 0 << 0 << "";
+        QTest::newRow("destroyed in yield") << 20 << 0 << "";
+        QTest::newRow("destroyed in a filter") << 20 << 5 << "";
         // clang-format on
     }
     void windowGoesAway() {
-        QFETCH(bool, destroy);
         QFETCH(int, goneAt);
         QFETCH(int, filterAt);
         QFETCH(QString, left);
+        const bool destroy = left.isEmpty();
         w = std::make_unique<WindowUnderTest>(manyFontNames());
         const auto goAway = [&] { destroy ? delete w->window.data() : void(w->window->close()); };
         if (goneAt == 0) w->prompts->duringMessage = goAway;
@@ -410,14 +335,11 @@ private slots:
         if (destroy) return;
         const QStringList lines = w->window->listingText().split("\r\n");
         auto* filter = w->child<QPushButton>("Command5");
-        QCOMPARE(QString("%1 %2 %3, %4 %5")
-                     .arg(w->list()->text())
-                     .arg(lines.size())
-                     .arg(lines.last(), filter->text())
-                     .arg(w->combo("Combo1")->count()),
+        QCOMPARE(w->list()->text() + ' ' + QString::number(lines.size()) + ' ' + lines.last() +
+                     ", " + filter->text() + ' ' + QString::number(w->combo("Combo1")->count()),
                  left);
-        QVERIFY(!w->window->isVisible());
-        QVERIFY(w->list()->isEnabled() == !goneAt && filter->isEnabled() == !filterAt);
+        QVERIFY(!w->window->isVisible() && w->list()->isEnabled() == !goneAt &&
+                filter->isEnabled() == !filterAt);
     }
 };
 

@@ -2,8 +2,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
-#include <memory>
 
 #include "main_window/main_window.h"
 #include "test_support.h"
@@ -20,16 +18,12 @@ class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
 
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != kType) return QObject::event(event);
-        if (!stopped_) post(), stopped_ = !step_(++passes_);
-        return true;
-    }
-
 private:
-    static constexpr QEvent::Type kType = QEvent::Type(QEvent::User + 41);
-    void post() { QCoreApplication::postEvent(this, new QEvent(kType)); }
+    void post() {
+        QMetaObject::invokeMethod(
+            this, [this] { stopped_ = stopped_ || (post(), !step_(++passes_)); },
+            Qt::QueuedConnection);
+    }
     std::function<bool(int)> step_;
     int passes_ = 0;
     bool stopped_ = false;
@@ -79,9 +73,9 @@ struct WindowUnderTest {
     QStringList questions() const {
         QStringList asked;
         for (const auto& q : prompts->asked)
-            asked.append(q.title + ": " + q.text +
+            asked << q.title + ": " + q.text +
                          (q.buttons == Prompts::Buttons::Ok ? " (Ok)" : " (YesNo)") +
-                         (q.icon == Prompts::Icon::None ? "" : " [icon]"));
+                         (q.icon == Prompts::Icon::None ? "" : " [icon]");
         return asked;
     }
 
