@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
-#include <QList>
-#include <QString>
 #include <algorithm>
 
 namespace zige::test {
@@ -65,8 +63,8 @@ inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)
 
 // An installed Kai or Song face, or "" when the machine has none.
 inline QString installedCjkFamily() {
-    for (const QString& family : {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UMing CN"),
-                                  QStringLiteral("WenQuanYi Zen Hei")})
+    for (const QString& family :
+         QStringList{"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"})
         if (QFontDatabase::families().contains(family)) return family;
     return {};
 }
