@@ -19,6 +19,7 @@ TARGETS = {
     "RefreshViews overlay x1000": "≈ 1 × floor (no growth per call)",
     "DrawSheet default": "≤ 1.3 × floor",
     "DrawSheet 50x50": "≤ 1.3 × floor",
+    "DrawSheet copybook 21": "≤ 1.3 × floor",
     "PDF export default": "≤ 1.3 × floor",
     "PDF export 50x50": "≤ 1.3 × floor",
     "hz.txt read + format": "≤ 3 × floor, < 30 ms",
