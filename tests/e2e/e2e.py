@@ -5,7 +5,7 @@ saved files with independent readers.
 Usage: e2e.py BUILD_DIR [--scale N] [--screenshots DIR] [--only NAME ...]
 """
 import argparse
-import importlib.util
+import runpy
 import sys
 from pathlib import Path
 
@@ -31,12 +31,10 @@ session = harness.Session(args.build, args.scale, args.screenshots)
 try:
     for path in scenarios:
         print(f"== {path.stem}")
-        spec = importlib.util.spec_from_file_location(path.stem, path)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        scenario = runpy.run_path(str(path))
         session.start()
         try:
-            module.run(session)
+            scenario["run"](session)
         finally:
             session.stop()
 finally:

@@ -1,17 +1,17 @@
 """A copybook made through the real 字帖 menu and dialog, then saved as PDF and BMP and read
 back by poppler and PIL: thirty characters on 21 rows take two pages."""
-import importlib.util
+import runpy
 import subprocess
 import time
 from pathlib import Path
+from types import SimpleNamespace
 
 from PIL import Image
 
 from harness import check, wait_for
 
-spec = importlib.util.spec_from_file_location("export", Path(__file__).parent / "30_sheet_export.py")
-export = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(export)
+# The export scenario's readers of PDF and BMP files.
+export = SimpleNamespace(**runpy.run_path(str(Path(__file__).parent / "30_sheet_export.py")))
 
 TEXT = "永和九年岁在癸丑暮春之初会于会稽山阴之兰亭修禊事也群贤毕"
 dark = lambda c: max(c) < 100
