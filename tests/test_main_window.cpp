@@ -54,6 +54,14 @@ private slots:
     void init() { w = std::make_unique<WindowUnderTest>(); }
     void cleanup() { w.reset(); }
 
+    // 退出 asks without an icon, and No keeps the program (Yes is run end to end).
+    void exitAsks() {
+        w->prompts->answers = {Prompts::Answer::No};
+        w->click("Command4");
+        QCOMPARE(w->questions(), QStringList{"提示: 是否退出程序? (YesNo)"});
+        QVERIFY(w->window->isVisible());
+    }
+
     // hz.txt missing, a folder, or the library, in a folder of the test's own so that suites
     // running alongside never see it come and go. The whole text takes the library size and the
     // chosen font, and follows both lists later with the caret kept where it is.

@@ -121,6 +121,7 @@ private slots:
         dialog->show();
         const auto* files = dialog->findChild<QTreeView*>("treeView");
         QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 3);
+        QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(), "BMP Files(*.BMP)");
         for (int row = 0; row < 3; ++row) {
             const QModelIndex name = files->model()->index(row, 0, files->rootIndex());
             shown << name.siblingAtColumn(3).data().toString();  // the date
