@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper over CMake: `make run`, `make test`, `make bench`, `make deb`.
 # CMAKE_FLAGS go to CMake; a configured folder is configured again when they change.
 # The developer targets (test, test-asan, bench, fuzz) build with -Werror, a user's `make run`
@@ -72,10 +73,11 @@ format:
 	@tools/ensure-deps.sh format
 	clang-format-14 -i $(FORMATTED)
 
-# Fails on any file that `make format` would change.
+# Fails on any file that `make format` would change, or on a source file without its licence line.
 check-format:
 	@tools/ensure-deps.sh format
 	clang-format-14 --dry-run --Werror $(FORMATTED)
+	tools/check-spdx.sh
 
 clean:
 	rm -rf build build-asan build-bench build-fuzz build-deb

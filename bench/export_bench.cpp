@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet's print outputs, offscreen: the PDF of the default sheet and of 50 x 50 cells of 12
 // units, each next to its floor, the same strokes drawn by bare QPainter calls on a QPdfWriter
 // at the same page breaks; and the default sheet as a 300 dpi PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and formatting the character library as start-up does, against setPlainText of the
 // same text.
 #include <benchmark/benchmark.h>

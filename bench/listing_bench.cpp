@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character listing on the real main window. run.sh runs the listings in a real X server
 // with a window manager (offscreen, Qt never talks to a display and the cost of painting hides)
 // and the font filter offscreen. The listings report how often the window painted.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark of a Release build and prints one table: median, min and max of each
 # measurement next to its floor, their ratio, and what each floor leaves out.
 # Usage: bench/run.sh BUILD_DIR. REPETITIONS=n repeats each measurement n times (default 7; a

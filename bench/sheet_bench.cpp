@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid sheet, offscreen: DrawSheet for the default sheet and for 50 x 50 cells of 12 units,
 // each next to its floor, a bare QPainter loop drawing the same figures into an image of the
 // same size; and saving the default sheet as BMP.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a window, waits for its first paint, then quits; prints the peak resident memory.
 // Built three times: as zige's main window (optionally with the sheet window open, or asked to
 // write the library's plain text for the text window), and as two floors made of bare Qt calls

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Collects the benchmark results and the whole-process probes into one Markdown table, followed
 by what each row's floor is and what that floor leaves out."""
 import json

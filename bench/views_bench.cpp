@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RefreshViews against the bare QPainter calls it stands for.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The floor of RefreshViews: the lines, pens and band fill of the four start-up grids by bare
 // QPainter calls into four 185-px images, and the 160-px character in every view the cheapest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the RTF reader: it must not crash, hang, or let control characters
 // into the document. Built with ZIGE_CORPUS_MAIN it instead replays the files of a folder, so the
 // corpus runs as an ordinary test with any compiler.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the RTF reader fuzzer for a bounded time, starting from fuzz/corpus/.
 # Usage: fuzz/run.sh BUILD_DIR [SECONDS]   (default 60 s)
 # New inputs go to a scratch folder, so the committed corpus stays small; crashes and hangs are

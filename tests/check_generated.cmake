@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs GENERATOR into a temporary folder of its own and compares what it writes with EXPECTED.
 execute_process(COMMAND mktemp -d OUTPUT_VARIABLE folder OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND "${GENERATOR}" "${folder}/generated" RESULT_VARIABLE generated)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix of its own and checks the layout a desktop expects
 # (a failure leaves the prefix behind to look at).
 execute_process(COMMAND mktemp -d OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

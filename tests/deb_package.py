@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package of a build: made by CPack, read back with dpkg-deb and checked by lintian;
 then, as root, installed, started in a real X server and removed again.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the RTF reader and of the character library; included from tests/CMakeLists.txt.
 zige_add_test(test_rtf_reader test_rtf_reader.cpp LIBS zige_text)
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copybook sheets on the canvas image: the model glyph sits in its cell as the main window's
 // quick-grid view shows it in the grid box, pale copies under the grid lines, and no copybook
 // leaves the plain sheet untouched.

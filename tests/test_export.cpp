@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet window's menu and outputs driven headless: PDF pages, printed pages and the 300 dpi
 // PNG read back with independent readers (poppler's pdfinfo, pdfimages, pdftoppm; the PNG's own
 // chunks) and held against the sheet on the screen canvas.

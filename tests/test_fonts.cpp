@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font list: the filter's test, the preferred font after every fill, and the rebuilds with
 // their running counter, a restore run inside a filter. The window going away in a rebuild is in
 // the main window's listing table.

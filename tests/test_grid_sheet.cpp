@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid sheet window driven headless: the sheet on the canvas image, refused values, the
 // scroll bars, saving as BMP, and opening it from the main window.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Unihan table as the program reads it: reading, radical and strokes of the GB2312 hanzi.
 // Unihan itself is read where Debian's unicode-data is installed.
 #include <QHash>

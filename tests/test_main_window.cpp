@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven headless: zone/position codes against an independent converter (glibc
 // iconv), the information lines, typing and stepping through characters, the redraw triggers, and
 // the character listing with the window going away in one of its yields.

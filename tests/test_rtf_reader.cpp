@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader: the character library, tokenizer and parser cases, hostile input, and files
 // written by real editors (tests/rtf_samples/: the .rtf were made from the .md/.html beside them
 // with `pandoc -s -t rtf` and `soffice --headless --convert-to rtf`; the .txt is the text).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Test helpers for the widgets: scripted dialogs and the lists' edit field. The Gui-only ones

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Test helpers that need Qt Gui at most: colours, pixel sampling, files, an independent code

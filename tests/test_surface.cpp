@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface and the controls both windows build on: numbers from list texts, the
 // canvas of a picture box, the lists, Qt's own texts. Built twice: at a device pixel ratio of 1
 // and of 2, where every stroke must still cover whole device pixels and every list entry fit.

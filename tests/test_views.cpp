@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four character views, checked on their images: grid geometry, the character, failures.
 #include <QPainter>
 #include <QPalette>

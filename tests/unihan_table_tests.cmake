@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the Unihan table; included from tests/CMakeLists.txt.
 # Both read Debian's unicode-data where it is installed and skip otherwise.
 set(ZIGE_UNICODE_DIR /usr/share/unicode)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures a build folder for the Makefile: `configure.sh [--werror] BUILD_DIR [CMAKE ARGS...]`.
 #
 # A folder is configured again only when the arguments differ from the last ones (kept in

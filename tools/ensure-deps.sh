@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages zige needs, when any is missing: `ensure-deps.sh run|test|bench|fuzz|format|deb`.
 # As root it runs apt-get itself; otherwise it prints the one line to run and fails.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the character library: all 6763 hanzi of GB2312 as an RTF document in code page 936,
 // level 1 then level 2, each zone under an ASCII label such as "[16]", 47 characters a line.
 // Every paragraph that is not a label or a level heading holds only library characters.

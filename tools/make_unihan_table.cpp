@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the Unihan table data/unihan_table.txt: the reading, radical and total stroke count of
 // each of the 6763 hanzi of GB2312, taken from Unicode's Unihan database as Debian's unicode-data
 // installs it. Usage: make_unihan_table UNICODE_DIR OUTPUT (UNICODE_DIR: /usr/share/unicode).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/glyph_cache.h"
 
 #include <QFontDatabase>

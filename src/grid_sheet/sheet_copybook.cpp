@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copybook (字帖) of the sheet window: its dialog, the main window's glyph placement, the
 // sheet shown when the text needs several, and what the dialog reports back.
 #include <QScreen>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DrawSheet: the canvas size from the ten lists, the ratio read-out and the cells.
 #include <QComboBox>
 #include <QLineEdit>

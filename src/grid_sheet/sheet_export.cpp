@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's outputs of the sheet: PDF, PNG at 300 dpi, print preview and printing. Each draws
 // the sheet as the view shows it through the one sheet drawing, onto pages or a larger image.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the sheet: Command1_Click and the BMP writer behind it.
 #include "grid_sheet/sheet_saving.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character library view: hz.txt beside the program, in the chosen font and size.
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character listing: every code of zones 16 to 87 into Text1, one per line, while the views
 // follow; a click on Text1 stops it.
 #include "main_window/listing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window, placed from their design positions in twips.
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Previous and next character, and the two font list rebuilds.
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end in a real X server with a window manager: installs zige, starts it under Xvfb and
 openbox for each scenario in scenarios/ and drives it with xdotool, checking screenshots and
 saved files with independent readers.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A real X server with a window manager for the end-to-end scenarios: Xvfb, openbox, the
 installed program, and helpers to drive it with xdotool and read it back from screenshots."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four views as drawn on screen, crisp at any scale, and a zone picked by keyboard."""
 from harness import check, wait_for
 

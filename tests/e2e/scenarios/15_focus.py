@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The position list gets the focus when the main window first appears and when the user comes
 back to it from the sheet window, not when a list's popup closes."""
 import time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The grid sheet window, and its default sheet saved through the real save dialog."""
 import time
 

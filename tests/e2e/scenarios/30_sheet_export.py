@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The sheet exported through the real menu and save dialog, read back by poppler and PIL."""
 import subprocess
 import time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A copybook made through the real 字帖 menu and dialog, then saved as PDF and BMP and read
 back by poppler and PIL: thirty characters on 21 rows take two pages."""
 import runpy

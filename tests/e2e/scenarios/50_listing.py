@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """获取汉字 lists every code of zones 16 to 87 in the real window; the whole text, read back through
 the clipboard, is the 6768 characters in code order and "End"."""
 import subprocess

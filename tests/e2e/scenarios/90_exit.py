@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """退出 asks; Yes ends the program, sheet window and all, with status 0."""
 from harness import check, wait_for
 
