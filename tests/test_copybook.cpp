@@ -6,6 +6,7 @@
 
 #include "canvas/canvas.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/sheet_colors.h"
 #include "sheet_drawing/sheet_layout.h"
 #include "test_support_gui.h"
 #include "views/character_views.h"
@@ -24,7 +25,7 @@ QImage drawn(const SheetLayout& layout, const Copybook* book, int sheet = 0) {
     RasterCanvas canvas;
     canvas.resize(
         QSize(qRound(layout.across.extentTwips() / 15), qRound(layout.down.extentTwips() / 15)), 1);
-    drawSheet(canvas, layout, {}, book, sheet);
+    drawSheet(canvas, layout, kPrintColors, {}, book, sheet);
     return canvas.Image().copy();
 }
 
@@ -76,11 +77,10 @@ private slots:
     // A surrogate pair is one character; 30 characters fill 30 rows exactly (the end-to-end
     // test puts them on two sheets of 21).
     void characters() {
-        Copybook book;
-        book.characters =
-            practiceCharacters(QString::fromUcs4(U"永 字\r\n𠀀\t八") + QString(26, u'永'));
-        QCOMPARE(book.characters.mid(0, 4),
+        QCOMPARE(practiceCharacters(QString::fromUcs4(U"永 字\r\n𠀀\t八")),
                  QStringList({"永", "字", QString::fromUcs4(U"𠀀"), "八"}));
+        Copybook book;
+        book.rows.resize(30);
         QCOMPARE(book.sheetCount(30), 1);
         QCOMPARE(book.sheetCount(29), 2);
     }
@@ -95,7 +95,7 @@ private slots:
     void modelSitsAsInTheGridBox() {
         QFETCH(QRectF, box);
         Copybook book;
-        book.characters = {"永"};
+        book.rows = {{"永", {}}};
         book.placement = {family, 120, box};
         const QImage sheet = drawn(bigCells(1, 1), &book);
         const QImage quick = view(family, "永", box);
@@ -108,7 +108,7 @@ private slots:
     // through it; a row without a character, and a copybook without text, are plain cells.
     void rowsOfCopies() {
         Copybook book;
-        book.characters = {"永"};
+        book.rows = {{"永", {}}};
         book.placement.fontName = family;
         const SheetLayout layout = bigCells(6, 2);
         const QImage sheet = drawn(layout, &book), plain = drawn(layout, nullptr);

@@ -22,6 +22,7 @@ class CopybookDialog : public QDialog {
 public:
     explicit CopybookDialog(QWidget* parent = nullptr);
 
+    // What the controls show. They start from the settings of the last run.
     CopybookSettings settings() const;
     // What the sheet says back: its pages, and characters the chosen font lacks.
     void setReport(const QString& text);
@@ -32,6 +33,8 @@ signals:
     void settingsChanged();
 
 private:
+    void showSettings(const CopybookSettings& s);
+
     QPlainTextEdit* text_;
     QSpinBox* models_;
     QSpinBox* traces_;

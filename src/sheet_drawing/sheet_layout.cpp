@@ -10,6 +10,7 @@
 #include "canvas/canvas.h"
 #include "core/numbers.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/sheet_colors.h"
 #include "views/character_views.h"
 #include "views/grid_styles.h"
 
@@ -29,7 +30,9 @@ struct SheetCell {
 };
 
 // A printed cell: one pen colour, 1 pixel, dotted light lines over a light-yellow band.
-const QuickGridPens kCellPens{kSystemActiveCaption, rgb(255, 255, 192), 1, Canvas::Dot};
+QuickGridPens cellPens(const SheetColors& colors) {
+    return {colors.line, colors.band, 1, Canvas::Dot};
+}
 
 const GridStyle* cellGridStyle(CellGrid grid) {
     switch (grid) {
@@ -51,26 +54,26 @@ enum class Copy { None, Model, Trace };
 
 class CopybookCells {
 public:
-    CopybookCells(Canvas& canvas, const Copybook& book) : canvas_(canvas), book_(book) {}
+    CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors)
+        : canvas_(canvas), book_(book), colors_(colors), pens_(cellPens(colors)) {}
 
     // The grid under the glyph; pale copies go between the band and the lines, so the lines
     // stay visible through them, the model on top of everything as in the main window's views.
-    void draw(SheetCell& cell, const QString& character, Copy copy, double spaceAbove) {
+    void draw(SheetCell& cell, const CopybookRow* row, Copy copy, double spaceAbove) {
         const CellGrid grid = book_.settings.grid;
-        if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, kCellPens);
-        if (copy == Copy::Trace) printGlyph(cell, character, book_.traceColor());
+        if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
+        if (copy == Copy::Trace) printGlyph(cell, row->character, book_.traceColor());
         if (grid == CellGrid::Quick) {
-            drawQuickGridLines(canvas_, cell, kCellPens);
+            drawQuickGridLines(canvas_, cell, pens_);
         } else if (const GridStyle* style = cellGridStyle(grid)) {
-            canvas_.ForeColor = kCellPens.line;
+            canvas_.ForeColor = pens_.line;
             canvas_.DrawWidth = 1;
             drawGrid(canvas_, cell, *style);
         }
         if (copy == Copy::Model) {
-            printGlyph(cell, character, kSystemButtonText);
-            if (book_.settings.pinyin && book_.pinyinOf)
-                printPinyin(cell, book_.pinyinOf(character), spaceAbove,
-                            glyphInkTop(cell, character));
+            printGlyph(cell, row->character, colors_.ink);
+            if (book_.settings.pinyin)
+                printPinyin(cell, row->pinyin, spaceAbove, glyphInkTop(cell, row->character));
         }
     }
 
@@ -110,7 +113,7 @@ private:
         // Close over the cell when above it; centred in the free band when inside.
         canvas_.CurrentY = spaceAbove >= inkTop ? cell.top - std::min(spaceAbove, textHeight * 1.1)
                                                 : cell.top + (inkTop - textHeight) / 2;
-        canvas_.ForeColor = kSystemButtonText;
+        canvas_.ForeColor = colors_.ink;
         canvas_.CurrentX = cell.left + (cell.width() - metrics.horizontalAdvance(reading)) / 2;
         canvas_.Print(reading);
     }
@@ -131,6 +134,8 @@ private:
 
     Canvas& canvas_;
     const Copybook& book_;
+    const SheetColors& colors_;
+    const QuickGridPens pens_;
 };
 
 }  // namespace
@@ -144,35 +149,37 @@ qint64 SheetLayout::cells() const {
     return across.count > 0 && down.count > 0 ? qint64(across.count) * down.count : 0;
 }
 
-void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows, const Copybook* copybook,
-               int sheet) {
+void drawSheet(Canvas& canvas, const SheetLayout& layout, const SheetColors& colors, SheetRows rows,
+               const Copybook* copybook, int sheet) {
     const double u = kSheetUnit;
     const SheetAxis& a = layout.across;
     const SheetAxis& d = layout.down;
     const std::int32_t count = rows.count < 0 ? d.count : rows.count;
+    const QuickGridPens pens = cellPens(colors);
+    canvas.BackColor = colors.paper;
     canvas.Cls();
     double x = a.before * u;
     double y = d.before * u;
     if (copybook && copybook->isEmpty()) copybook = nullptr;
     std::optional<CopybookCells> book;
-    if (copybook) book.emplace(canvas, *copybook);
+    if (copybook) book.emplace(canvas, *copybook, colors);
     // Column by column, each from top to bottom; no row means no cell in any column.
     const std::int32_t columns = count > 0 ? a.count : 0;
     for (std::int32_t i = 1; i <= columns; ++i) {
         for (std::int32_t j = 1; j <= count; ++j) {
             SheetCell cell{x, y, double(a.size), double(d.size)};
             if (!book) {
-                drawQuickGrid(canvas, cell, kCellPens);
+                drawQuickGrid(canvas, cell, pens);
             } else {
                 const qint64 index = qint64(sheet) * d.count + rows.first + j - 1;
-                const QString character =
-                    index < copybook->characters.size() ? copybook->characters[index] : QString();
+                const CopybookRow* row =
+                    index < copybook->rows.size() ? &copybook->rows[index] : nullptr;
                 const int models = copybook->settings.models, traces = copybook->settings.traces;
-                const Copy copy = character.isEmpty()    ? Copy::None
+                const Copy copy = !row                   ? Copy::None
                                   : i <= models          ? Copy::Model
                                   : i <= models + traces ? Copy::Trace
                                                          : Copy::None;
-                book->draw(cell, character, copy, (j == 1 ? d.before : d.gap) * u);
+                book->draw(cell, row, copy, (j == 1 ? d.before : d.gap) * u);
             }
             y = y + d.size * u + d.gap * u;
         }

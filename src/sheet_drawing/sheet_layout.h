@@ -8,6 +8,7 @@ namespace zige {
 
 class Canvas;
 struct Copybook;
+struct SheetColors;
 
 // One sheet unit: 216 of them span an A4 page width of 11907 twips.
 inline constexpr double kSheetUnit = 11907.0 / 216;
@@ -46,11 +47,11 @@ struct SheetRows {
     std::int32_t count = -1;
 };
 
-// Clears `canvas` and draws the cells of `rows`, column by column, each column from top to
-// bottom. Plain quick-grid cells; or, with a copybook that has characters, sheet number `sheet`
-// of it: each row one character in its model and pale copies, in the copybook's cell grid.
-// Throws StepFailed for a font size the platform refuses.
-void drawSheet(Canvas& canvas, const SheetLayout& layout, SheetRows rows = {},
-               const Copybook* copybook = nullptr, int sheet = 0);
+// Clears `canvas` to the paper colour and draws the cells of `rows`, column by column, each
+// column from top to bottom, in `colors`. Plain quick-grid cells; or, with a copybook that has
+// rows, sheet number `sheet` of it: each row one character in its model and pale copies, in the
+// copybook's cell grid. Throws StepFailed for a font size the platform refuses.
+void drawSheet(Canvas& canvas, const SheetLayout& layout, const SheetColors& colors,
+               SheetRows rows = {}, const Copybook* copybook = nullptr, int sheet = 0);
 
 }  // namespace zige
