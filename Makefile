@@ -63,7 +63,7 @@ deb:
 	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all && tools/configure.sh build-deb \
 	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  "-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	  "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)"
+	  "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build build-deb -j $(JOBS)
 	cd build-deb && cpack -G DEB
 

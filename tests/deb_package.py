@@ -1,15 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The Debian package of a build: made by CPack, read back with dpkg-deb and checked by lintian;
-then, as root, installed, started in a real X server and removed again.
+"""The Debian package of a build: made by CPack, read back with dpkg-deb and checked by lintian
+(no warnings or errors), its copyright file read as Debian's machine-readable format; then, as
+root, installed, started in a real X server and removed again.
 
 Installing writes to the machine's /usr, so that part runs only as root, only while it holds
 dpkg's lock (as apt does), and only where no zige is installed and none of the package's files
 exists; otherwise it is skipped. Usage: deb_package.py BUILD_DIR
 """
 import fcntl
+import io
 import os
+import re
 import subprocess
 import sys
+import tarfile
 import tempfile
 from pathlib import Path
 
@@ -34,6 +38,19 @@ def sh(*command, env=None):
 def skip(why):
     print(f"SKIP: {why}")
     sys.exit(77)
+
+
+def check_copyright(text):
+    """Lintian reads a copyright file's format only in source packages, so the shipped one is read
+    here: a header naming the format, then paragraphs of files with their copyright and licence,
+    every licence named given its text (in place, or in a paragraph of its own)."""
+    paragraphs = [dict(re.findall(r"^(\S+): ?(.*(?:\n .*)*)", p, re.M)) for p in text.strip().split("\n\n")]
+    named = {p["License"].split("\n")[0] for p in paragraphs[1:] if "License" in p}
+    given = {p["License"].split("\n")[0] for p in paragraphs[1:] if "\n" in p.get("License", "")}
+    check(paragraphs[0].get("Format", "").endswith("/copyright-format/1.0/"), "copyright names its format")
+    check(all("License" in p and ("Files" not in p or "Copyright" in p) for p in paragraphs[1:]),
+          "every paragraph of copyright names its licence, and the copyright of its files")
+    check(named == given, f"copyright holds the text of every licence it names (missing: {named - given})")
 
 
 def install_start_remove(deb, files):
@@ -78,6 +95,9 @@ with tempfile.TemporaryDirectory(prefix="zige-deb-") as work:
     check({e[1] for e in entries} == {"root/root"}, "every entry belongs to root")
     listed = {e[5][1:] for e in entries if not e[0].startswith("d")}
     check(listed == FILES, f"the package holds exactly its files (differences: {listed ^ FILES})")
-    print(sh("lintian", "--fail-on", "error", "--no-tag-display-limit", str(deb)), end="")
-    print("ok: lintian finds no errors")
+    print(sh("lintian", "--fail-on", "error,warning", "--tag-display-limit", "0", str(deb)), end="")
+    print("ok: lintian finds no errors or warnings")
+    files = tarfile.open(fileobj=io.BytesIO(subprocess.run(["dpkg-deb", "--fsys-tarfile", str(deb)],
+                                                           capture_output=True, check=True).stdout))
+    check_copyright(files.extractfile("./usr/share/doc/zige/copyright").read().decode())
     install_start_remove(deb, [path.split(" -> ")[0] for path in FILES])

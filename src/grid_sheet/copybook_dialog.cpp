@@ -72,7 +72,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     text_->setObjectName(QStringLiteral("practiceText"));
     text_->setPlaceholderText(QStringLiteral("每个字占一行；留空则是空白字格"));
     text_->setFixedHeight(fontMetrics().lineSpacing() * 5);
-    auto* addCurrent = new QPushButton(QStringLiteral("加入当前字"), this);
+    auto* addCurrent = new QPushButton(QStringLiteral("加入当前字(&A)"), this);
     addCurrent->setObjectName(QStringLiteral("addCurrent"));
     addCurrent->setToolTip(QStringLiteral("把主窗口正在显示的字加到练习文字末尾"));
 
@@ -90,7 +90,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     grid_ = new QComboBox(this);
     grid_->setObjectName(QStringLiteral("grid"));
     for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
-    pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音"), this);
+    pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
     report_ = new QLabel(this);
     report_->setObjectName(QStringLiteral("report"));
@@ -103,13 +103,23 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* tintRow = new QHBoxLayout;
     tintRow->addWidget(tint_);
     tintRow->addWidget(lightness_);
+    // Each label names its control and moves the focus there with Alt and its letter; a form row
+    // makes that link itself for a single control, and is told it for a row of several.
+    const auto labelFor = [this](const QString& caption, QWidget* control) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(control);
+        return label;
+    };
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("练习文字"), textRow);
-    form->addRow(QStringLiteral("范字"), models_);
-    form->addRow(QStringLiteral("描红"), traces_);
-    form->addRow(QStringLiteral("描红颜色"), tintRow);
-    form->addRow(QStringLiteral("格子"), grid_);
+    form->addRow(labelFor(QStringLiteral("练习文字(&T)"), text_), textRow);
+    form->addRow(QStringLiteral("范字(&M)"), models_);
+    form->addRow(QStringLiteral("描红(&R)"), traces_);
+    form->addRow(labelFor(QStringLiteral("描红颜色(&C)"), tint_), tintRow);
+    form->addRow(QStringLiteral("格子(&G)"), grid_);
     form->addRow(QString(), pinyin_);
+    lightness_->setAccessibleName(QStringLiteral("描红亮度"));
+    // Tab moves on from the practice text, which never needs a tab character.
+    text_->setTabChangesFocus(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
     auto* layout = new QVBoxLayout(this);

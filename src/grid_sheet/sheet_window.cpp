@@ -17,6 +17,7 @@
 #include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
+#include "ui/accessible_names.h"
 #include "ui/lists.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
@@ -201,6 +202,22 @@ void SheetWindow::buildControls() {
                               Combo1,   Combo2,   Combo3,   Combo4,   Combo5,   Combo6,
                               Combo7,   Combo8,   Combo9,   Combo10,  Text1};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    // What a screen reader announces: the lists and the ratio box by the label beside each, the
+    // view, the canvas and the scroll bars by their own names.
+    const std::pair<QLabel*, QWidget*> labelled[] = {
+        {Label1, Combo1}, {Label2, Combo2},  {Label3, Combo3}, {Label4, Combo4},
+        {Label5, Combo5}, {Label6, Combo6},  {Label9, Combo7}, {Label10, Combo8},
+        {Label7, Combo9}, {Label8, Combo10}, {Label11, Text1},
+    };
+    for (auto [caption, control] : labelled) nameByLabel(*caption, *control);
+    Text1->setAccessibleDescription(QStringLiteral("图布宽度与高度之比，由各项参数算出"));
+    nameControl(*Picture1, QStringLiteral("字格预览"),
+                QStringLiteral("图布在窗口中显示的部分，用滚动条移动"));
+    nameControl(*Picture2, QStringLiteral("字格图布"),
+                QStringLiteral("按各项参数画出的整张字格，保存和打印的就是它"));
+    nameControl(*HScroll1, QStringLiteral("水平滚动条"), QStringLiteral("左右移动图布"));
+    nameControl(*VScroll1, QStringLiteral("垂直滚动条"), QStringLiteral("上下移动图布"));
 }
 
 void SheetWindow::connectHandlers() {

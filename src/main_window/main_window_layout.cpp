@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "main_window/main_window.h"
+#include "ui/accessible_names.h"
 #include "ui/picture_box.h"
 #include "ui/twips_layout.h"
 
@@ -46,6 +47,7 @@ PictureBox* view(QWidget* parent, const char* name, const QString& tip, int left
     auto* picture = makeControl<PictureBox>(parent, name, left, top, 2775, 2775, glyphs);
     picture->setToolTip(tip);
     picture->setFocusPolicy(Qt::TabFocus);
+    nameControl(*picture, tip + QStringLiteral("视图"), QStringLiteral("当前汉字在%1中").arg(tip));
     return picture;
 }
 
@@ -127,6 +129,21 @@ void MainWindow::buildControls() {
     for (QLabel* line : {Label11, Label12}) line->setTextFormat(Qt::PlainText);
     Label12->setToolTip(
         QStringLiteral("实际用来显示汉字的字体；所选字体缺少该字时，这里会提示替代的字体"));
+
+    // What a screen reader announces: each list, the input box and the check box by the label
+    // beside it; the boxes without one by their own name.
+    const std::pair<QLabel*, QWidget*> labelled[] = {
+        {Label1, Combo9}, {Label2, Combo2},  {Label3, Combo3},  {Label4, Text2},
+        {Label5, Combo1}, {Label10, Combo4}, {Label6, Combo5},  {Label7, Combo6},
+        {Label8, Combo7}, {Label9, Combo8},  {Label13, Check1},
+    };
+    for (auto [caption, control] : labelled) nameByLabel(*caption, *control);
+    nameControl(*Text1, QStringLiteral("汉字列表"),
+                QStringLiteral("获取汉字时逐个列出的汉字；点击此框停止列出"));
+    nameControl(*RichTextBox1, QStringLiteral("汉字库"),
+                QStringLiteral("一、二级汉字库文件 hz.txt 的内容"));
+    // Tab moves on from the listing box as from every other control: nothing there needs a tab.
+    Text1->setTabChangesFocus(true);
 
     // Focus order, by design tab index; labels, the frame and the information lines take none.
     const std::vector<std::pair<int, QWidget*>> tabOrder = {

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the keyboard reaches and a screen reader says, on the real windows: Tab goes round every
+// control of the two windows and the copybook dialog, each with a name of its own, and the
+// dialog's labels take the focus to their controls with Alt and their letter.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "grid_sheet/copybook_dialog.h"
+#include "grid_sheet/sheet_window.h"
+#include "window_under_test.h"
+
+using namespace zige;
+using namespace zige::test;
+
+namespace {
+
+// What a screen reader announces a control by: the label that names it, else its own name. A
+// list's own name is its current entry, its value, and a frame's title names all it holds:
+// neither names the control.
+QString spokenName(QWidget* control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QString name = accessible->text(QAccessible::Name);
+    for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+        if (qobject_cast<QLabel*>(label->object())) name = label->text(QAccessible::Name);
+    return name == accessible->text(QAccessible::Value) ? QString() : name;
+}
+
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabReachesNamedControls_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("controls");
+        QTest::newRow("main window") << "vorel" << 24;
+        QTest::newRow("sheet window") << "suchengge" << 17;
+        QTest::newRow("copybook dialog") << "copybookDialog" << 9;
+    }
+    void tabReachesNamedControls() {
+        QFETCH(QString, window);
+        QFETCH(int, controls);
+        const WindowUnderTest main;
+        SheetWindow sheet(std::make_shared<ScriptedPrompts>());
+        sheet.Form_Load();
+        CopybookDialog dialog;
+        QWidget* const shown = window == "vorel"       ? static_cast<QWidget*>(main.window)
+                               : window == "suchengge" ? static_cast<QWidget*>(&sheet)
+                                                       : &dialog;
+        activate(*shown);
+
+        // Tab from the first control until the focus comes back to it; a control that keeps
+        // the Tab key for itself ends the round early.
+        QWidget* const first = QApplication::focusWidget();
+        QWidget* at = first;
+        QVERIFY(at);
+        QStringList named;
+        QSet<QString> names;
+        do {
+            const QString name = spokenName(at);
+            named << at->objectName() + "=" + name;
+            QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(named.join(' ')));
+            names << name;
+            QTest::keyClick(at, Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() != at, qPrintable(named.join(' ')));
+            at = QApplication::focusWidget();
+        } while (at != first && named.size() <= controls);
+        QCOMPARE(named.size(), controls);
+    }
+
+    // Alt and a label's letter focus the control the label names.
+    void dialogMnemonicsFocusTheirControls() {
+        CopybookDialog dialog;
+        activate(dialog);
+        int mnemonics = 0;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->buddy()) continue;
+            QTest::keySequence(&dialog, QKeySequence::mnemonic(label->text()));
+            QVERIFY2(QApplication::focusWidget() == label->buddy(), qPrintable(label->text()));
+            ++mnemonics;
+        }
+        QCOMPARE(mnemonics, 5);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"
