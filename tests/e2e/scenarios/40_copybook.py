@@ -24,9 +24,7 @@ def ink(image, box):
 
 
 def run(s):
-    s.click(s.main, 228, 20)
-    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
-    time.sleep(1.0)
+    sheet = s.open_sheet()
     s.focus(sheet)
     s.key("alt+c")
     time.sleep(0.5)
@@ -58,15 +56,8 @@ def run(s):
     s.focus(sheet)
     menu = s.geometry(sheet)[3] // s.scale - 521
     s.click(sheet, 616, 18 + menu)
-    dialog = wait_for("the save dialog", lambda: s.window("^另存为$"))
-    time.sleep(1.0)
-    s.focus(dialog)
-    s.key("ctrl+a")
-    s.type(str(s.work / "book.bmp"))
-    s.key("Return")
     pages = [s.work / "book.bmp", s.work / "book-2.bmp"]
-    wait_for("both BMP files", lambda: all(p.exists() and p.stat().st_size > 0 for p in pages))
-    time.sleep(0.5)
+    s.save_as(*pages)
     bmps = [Image.open(p) for p in pages]
     check(all(b.format == "BMP" and b.size == (794, 1121) for b in bmps), "two BMP files of 794 × 1121")
     check(ink(bmps[1].convert("RGB"), model) > 50, "the second BMP starts with a model character")
