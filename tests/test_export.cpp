@@ -108,8 +108,8 @@ private slots:
     // A4 pages with no image (the end-to-end test checks the default sheet's and its band), each
     // a sheet of whole rows from the top margin, every straight line where the screen's canvas
     // has it (one pixel either way at 96 dpi). Too wide a sheet is cut at the paper's right edge,
-    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages, where a
-    // copybook goes on over the pages with its next characters.
+    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages; a
+    // copybook's pages hold its characters in turn.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -166,13 +166,16 @@ private slots:
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
         }
-        // Page 2 holds the characters after page 1's rows, each a model and three pale copies
-        // (glyphs are text in the PDF).
-        QStringList rows;
-        for (QChar c : practice.mid(rowsPerPage[0])) rows << QString(4, c);
-        for (const QString& pdf : {file, path("printed.pdf")})
-            QCOMPARE(run("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}).simplified(),
-                     rows.join(' '));
+        // Each page holds its rows' characters, each a model and three pale copies (glyphs are
+        // text in the PDF).
+        for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
+            QStringList rows;
+            for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
+            const QString page = QString::number(k + 1);
+            for (const QString& pdf : {file, path("printed.pdf")})
+                QCOMPARE(run("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
+                         rows.join(' '));
+        }
     }
 
     // A print that cannot be written is reported, not taken for done.
