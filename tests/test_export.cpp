@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet window's menu and outputs driven headless: PDF pages, printed pages and the 300 dpi
-// PNG read back with independent readers (poppler's pdfinfo, pdfimages, pdftoppm; the PNG's own
-// chunks) and held against the sheet on the screen canvas.
+// PNG read back with independent readers (poppler's pdfinfo, pdfimages, pdftoppm, pdftotext; the
+// PNG's own chunks) and held against the sheet on the screen canvas.
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -93,7 +93,7 @@ class ExportTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())  // with pdfinfo and pdfimages
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())  // and the other poppler tools
             QSKIP("poppler-utils is not installed");
     }
     void init() {
@@ -108,25 +108,33 @@ private slots:
     // A4 pages with no image (the end-to-end test checks the default sheet's and its band), each
     // a sheet of whole rows from the top margin, every straight line where the screen's canvas
     // has it (one pixel either way at 96 dpi). Too wide a sheet is cut at the paper's right edge,
-    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages.
+    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages; a
+    // copybook's pages hold its characters in turn.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
         QTest::addColumn<QList<int>>("rowsPerPage");
+        QTest::addColumn<QString>("practice");  // a copybook's characters, one row each
         const auto row = [](const char* name, const char* output, const char* texts,
-                            QList<int> rowsPerPage) {
-            QTest::newRow(name) << output << texts << rowsPerPage;
+                            QList<int> rowsPerPage, const char* practice = "") {
+            QTest::newRow(name) << output << texts << rowsPerPage << practice;
         };
         row("60 rows", "exportPdf", "Combo6=60", {21, 21, 18});
         row("wider than A4", "exportPdf", "Combo5=20", {21});
         row("a row taller than A4", "exportPdf", "Combo2=400 Combo6=2", {1, 1});
-        row("print", "print", "Combo6=30", {21, 9});
+        row("print a copybook", "print", "Combo6=30", {21, 9},
+            "啊阿埃挨哎唉哀皑癌蔼矮艾碍爱隘鞍氨安俺按暗岸胺案肮昂盎凹敖熬");
         row("preview", "printPreview", "Combo6=30", {21, 9});
     }
     void pdfAndPrint() {
         QFETCH(QString, output);
         QFETCH(QString, texts);
         QFETCH(QList<int>, rowsPerPage);
+        QFETCH(QString, practice);
+        if (!practice.isEmpty()) {
+            action("copybook")->trigger();
+            window->findChild<QPlainTextEdit*>("practiceText")->setPlainText(practice);
+        }
         redraw(texts);
         const QString file = exported("exportPdf", "sheet.pdf");
         const QString info = run("pdfinfo", {"-f", "1", "-l", "99", file});
@@ -157,6 +165,16 @@ private slots:
             const QRect common = printedPages[k].rect() & exportedPages[k].rect();
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
+        }
+        // Each page holds its rows' characters, each a model and three pale copies (glyphs are
+        // text in the PDF).
+        for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
+            QStringList rows;
+            for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
+            const QString page = QString::number(k + 1);
+            for (const QString& pdf : {file, path("printed.pdf")})
+                QCOMPARE(run("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
+                         rows.join(' '));
         }
     }
 

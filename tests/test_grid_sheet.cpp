@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The grid sheet window driven headless: the sheet on the canvas image, refused values, the
-// scroll bars, saving as BMP, and opening it from the main window.
+// scroll bars, saving as BMP, the copybook through its dialog, and opening it from the main
+// window.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +9,10 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -17,8 +20,8 @@
 
 #include "grid_sheet/sheet_window.h"
 #include "main_window/main_window.h"
-#include "test_support.h"
 #include "ui/picture_box.h"
+#include "window_under_test.h"
 
 using namespace zige;
 using namespace zige::test;
@@ -26,6 +29,7 @@ constexpr int Refused = 0, Blank = 1, Drawn = 2;  // what a redraw does to the s
 
 namespace {
 
+constexpr double kUnit = 55.125;  // twips: 216 sheet units span the A4 width
 int px(double twips) { return int(std::lround(twips / 15)); }
 
 // Pen pixels in `region` within a pixel of the segment a-b (in twips), and those elsewhere.
@@ -39,6 +43,28 @@ std::pair<int, int> penNearSegment(const QImage& image, QRect region, QPointF a,
             if (isPen(at(image, x, y))) ++(near ? on : off);
         }
     return {on, off};
+}
+
+// The share of `from`'s ink that lands within a pixel of `to`'s ink when the box `source` (in
+// twips) is mapped onto `target`.
+double inkLanding(const QImage& from, const QImage& to, QRectF source, QRectF target) {
+    int ink = 0, landed = 0;
+    const double sx = target.width() / source.width(), sy = target.height() / source.height();
+    for (int y = 0; y < from.height(); ++y)
+        for (int x = 0; x < from.width(); ++x) {
+            if (!isDark(from.pixel(x, y))) continue;
+            ++ink;
+            const int tx = int(
+                          std::floor((target.left() + ((x + 0.5) * 15 - source.left()) * sx) / 15)),
+                      ty = int(
+                          std::floor((target.top() + ((y + 0.5) * 15 - source.top()) * sy) / 15));
+            bool near = false;
+            for (int d = 0; d < 9; ++d)
+                near |= to.valid(tx + d % 3 - 1, ty + d / 3 - 1) &&
+                        isDark(to.pixel(tx + d % 3 - 1, ty + d / 3 - 1));
+            landed += near;
+        }
+    return ink ? double(landed) / ink : 0;
 }
 
 }  // namespace
@@ -67,6 +93,11 @@ class GridSheetTest : public QObject {
         emit list->activated(list->currentIndex());
     }
     QString path(const QString& name) const { return folder->filePath(name); }
+    // Opens the copybook dialog and types the characters to practise.
+    void practise(const QString& text) {
+        window->findChild<QAction*>("copybook")->trigger();
+        control<QPlainTextEdit>("practiceText")->setPlainText(text);
+    }
 
 private slots:
     void init() {
@@ -93,7 +124,7 @@ private slots:
                                 {"Combo5", 14}, {"Combo6", 21}, {"Combo7", 20}, {"Combo9", 18}};
         for (const QString& text : texts.split(' '))
             v[text.section('=', 0, 0)] = text.section('=', 1).toDouble();
-        const double u = 55.125, x = v["Combo7"] * u, y = v["Combo9"] * u, W = v["Combo1"] * u,
+        const double u = kUnit, x = v["Combo7"] * u, y = v["Combo9"] * u, W = v["Combo1"] * u,
                      H = v["Combo2"] * u;  // twips
         for (auto [along, start, side, gap, count] :
              {std::tuple{Qt::Vertical, x, W, v["Combo3"] * u, v["Combo5"]},
@@ -270,6 +301,97 @@ private slots:
                      2.0);
         typeAndPick("Combo5=1 Combo1=4423");
         QCOMPARE(canvas()->size(), QSize(794, 1121));
+    }
+
+    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen (the
+    // darkest pale pixel on paper is that light) under the grid's solid cross, then plain cells.
+    // The rows without a character, and the sheet once the text is gone, are plain too.
+    void copybookRows_data() {
+        QTest::addColumn<QList<int>>("settings");  // models, traces, lightness
+        QTest::addColumn<QString>("tint");
+        QTest::addColumn<QString>("cells");  // M a model, P a pale copy, - the plain cell
+        QTest::newRow("red at 60") << QList<int>{2, 3, 60} << "浅红"
+                                   << "MMPPP---";
+        QTest::newRow("grey at 90") << QList<int>{1, 2, 90} << "浅灰"
+                                    << "MPP-----";
+    }
+    void copybookRows() {
+        QFETCH(QList<int>, settings);
+        QFETCH(QString, tint);
+        if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
+        typeAndPick("Combo5=8");
+        const QImage plain = image();
+        practise("永");
+        for (int k = 0; k < 3; ++k)
+            control<QSpinBox>(QStringList{"models", "traces", "lightness"}[k])
+                ->setValue(settings[k]);
+        control<QComboBox>("tint")->setCurrentText(tint);
+        const QImage sheet = image();
+        QString cells;
+        float palest = 1;  // the lightness of the darkest pale pixel on white
+        for (int k = 0; k < 8; ++k) {
+            int dark = 0, pale = 0, overLines = 0, offTint = 0;
+            float lightest = 1;
+            const int left = px((20 + 13 * k) * kUnit), middle = px((26 + 13 * k) * kUnit);
+            for (int y = 67; y < 110; ++y)  // inside the first row, from pixel 66 to 110
+                for (int x = left + 1; x < left + 44; ++x) {
+                    const QRgb c = sheet.pixel(x, y), under = plain.pixel(x, y);
+                    if (c == under) continue;
+                    (isDark(c) ? dark : pale)++;
+                    overLines += isPen(under) && (x == middle || y == px(24 * kUnit));
+                    if (!isWhite(under)) continue;
+                    offTint += qGreen(c) != qBlue(c) ||
+                               (tint == "浅红" ? qRed(c) <= qGreen(c) : qRed(c) != qGreen(c));
+                    lightest = std::min(lightest, QColor(c).lightnessF());
+                }
+            cells += dark > 20 ? 'M' : pale ? 'P' : '-';  // pale over a line's dot may be dark
+            if (!cells.endsWith('P')) continue;
+            QCOMPARE(overLines, 0);
+            QCOMPARE(offTint, 0);
+            palest = std::min(palest, lightest);
+        }
+        QTEST(cells, "cells");
+        QVERIFY2(std::abs(palest - settings[2] / 100.0) < 0.01,
+                 qPrintable(QString::number(palest)));
+        const QRect otherRows(0, 112, plain.width(), plain.height() - 112);
+        QCOMPARE(sheet.copy(otherRows), plain.copy(otherRows));
+        control<QPlainTextEdit>("practiceText")->clear();
+        QCOMPARE(image(), plain);
+    }
+
+    // One row per character: a surrogate pair is one, blanks and line breaks are none, so these
+    // thirty fill a sheet of 30 rows and take two of 29.
+    void copybookSheets() {
+        practise(QString::fromUcs4(U"永 字\r\n𠀀\t八") + QString(26, u'永'));
+        typeAndPick("Combo6=30");
+        QCOMPARE(window->findChild<QAction*>("nextSheet")->text(), "下一页");
+        typeAndPick("Combo6=29");
+        QCOMPARE(window->findChild<QAction*>("nextSheet")->text(), "下一页（第 1/2 页）");
+    }
+
+    // A copybook's model sits in its cell as the main window's quick-grid view shows the
+    // character in the grid box, for a box neither square nor at the view's corner: the view's
+    // ink, mapped from the box onto the cell, lands on the cell's ink, and the other way round.
+    void copybookFollowsTheGridBox() {
+        const QString family = installedCjkFamily();
+        if (family.isEmpty()) QSKIP("no CJK font installed");
+        window.reset();
+        WindowUnderTest main({family});
+        main.pick("Combo5", "200");  // the grid box: left, top, width, height
+        main.pick("Combo6", "50");
+        main.pick("Combo7", "2000");
+        main.pick("Combo8", "2600");
+        const QRectF box(200, 50, 2000, 2600), cell(20 * kUnit, 18 * kUnit, 44 * kUnit, 44 * kUnit);
+        main.click("Command7");
+        SheetWindow* sheet = main.window->sheetWindow();
+        for (const char* list : {"Combo1", "Combo2"})
+            sheet->findChild<QComboBox*>(list)->setEditText("44");
+        sheet->Form_Resize();
+        sheet->findChild<QAction*>("copybook")->trigger();
+        sheet->findChild<QPushButton*>("addCurrent")->click();
+        const QImage drawn = sheet->findChild<PictureBox*>("Picture2")->Image().copy();
+        QVERIFY(inkLanding(main.view("Picture4"), drawn, box, cell) >= 0.9);
+        QVERIFY(inkLanding(drawn, main.view("Picture4"), cell, box) >= 0.9);
     }
 
     // One modeless window at a time, fresh once closed (the end-to-end test sees it centred).

@@ -139,6 +139,25 @@ class Session:
         sw, sh = self.screen().size
         return (2 * x + w - sw) / 2, (2 * y + h - sh) / 2
 
+    def open_sheet(self):
+        """Opens the grid sheet window with 生成速成宝格 and waits until it has settled."""
+        self.click(self.main, 228, 20)
+        sheet = wait_for("the grid sheet window", lambda: self.window("^生成速成宝格$"))
+        time.sleep(1.0)
+        return sheet
+
+    def save_as(self, *files):
+        """Answers the save dialog, Qt's own titled 另存为 whatever the locale (LANG=C.UTF-8 here),
+        with the first of `files` and waits until all of them are written."""
+        dialog = wait_for("the save dialog, titled 另存为", lambda: self.window("^另存为$"))
+        time.sleep(1.0)
+        self.focus(dialog)
+        self.key("ctrl+a")
+        self.type(str(files[0]))
+        self.key("Return")
+        wait_for(", ".join(f.name for f in files), lambda: all(f.exists() and f.stat().st_size > 0 for f in files))
+        time.sleep(0.5)
+
     # ---- input, in logical pixels of the window ----
     def focus(self, wid):
         run("xdotool", "windowactivate", "--sync", wid, env=self.env)

@@ -34,8 +34,6 @@ def run(s):
     s.key("Escape")
     down_moves(FONT, POSITION, "after Escape in its popup, Down steps the font list")
     # Coming back from the sheet window puts it on the position list.
-    s.click(s.main, 228, 20)
-    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
-    s.focus(sheet)
+    s.focus(s.open_sheet())
     s.focus(s.main)
     down_moves(POSITION, FONT, "back from the sheet window, Down steps the position list")

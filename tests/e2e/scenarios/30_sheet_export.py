@@ -5,7 +5,7 @@ import time
 
 from PIL import Image
 
-from harness import check, wait_for
+from harness import check
 
 
 def export(s, sheet, downs, target):
@@ -14,20 +14,11 @@ def export(s, sheet, downs, target):
     s.click(sheet, 20, 8)
     time.sleep(0.5)
     s.key(*["Down"] * downs, "Return")
-    dialog = wait_for("the save dialog", lambda: s.window("^另存为$"))
-    time.sleep(1.0)
-    s.focus(dialog)
-    s.key("ctrl+a")
-    s.type(str(target))
-    s.key("Return")
-    wait_for(f"the exported {target.name}", lambda: target.exists() and target.stat().st_size > 0)
-    time.sleep(0.5)
+    s.save_as(target)
 
 
 def run(s):
-    s.click(s.main, 228, 20)
-    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
-    time.sleep(1.0)
+    sheet = s.open_sheet()
     width, height = s.geometry(sheet)[2:]
     menu = height // s.scale - 521
     check(width == 653 * s.scale and 15 <= menu <= 40, f"the form's 653×521 client area below a menu bar {menu} high")

@@ -11,7 +11,7 @@ from PIL import Image
 
 from harness import check, wait_for
 
-# The export scenario's readers of PDF and BMP files.
+# The export scenario's way through the 文件 menu and the save dialog.
 export = SimpleNamespace(**runpy.run_path(str(Path(__file__).parent / "30_sheet_export.py")))
 
 TEXT = "永和九年岁在癸丑暮春之初会于会稽山阴之兰亭修禊事也群贤毕"
@@ -24,9 +24,7 @@ def ink(image, box):
 
 
 def run(s):
-    s.click(s.main, 228, 20)
-    sheet = wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
-    time.sleep(1.0)
+    sheet = s.open_sheet()
     s.focus(sheet)
     s.key("alt+c")
     time.sleep(0.5)
@@ -46,27 +44,13 @@ def run(s):
     export.export(s, sheet, 2, pdf)
     info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True, check=True).stdout
     check("Pages:           2" in info, "thirty characters on 21 rows make two PDF pages (pdfinfo)")
-    images = subprocess.run(["pdfimages", "-list", str(pdf)], capture_output=True, text=True, check=True).stdout
-    check(len(images.strip().splitlines()) == 2, "the glyphs stay vector: no image in the PDF (pdfimages)")
-    subprocess.run(["pdftoppm", "-r", "96", "-png", str(pdf), str(s.work / "page")], check=True)
-    first, second = (Image.open(p).convert("RGB") for p in sorted(s.work.glob("page-*.png")))
-    # The first cell of the first row (the model) and of the tenth row, 716.625 twips apart.
-    model, tenth = (74, 66, 118, 110), (74, 66 + 9 * 48, 118, 110 + 9 * 48)
-    check(ink(first, model) > 50 and ink(second, model) > 50, "a model character starts the first row of each page")
-    check(ink(first, tenth) > 50 and ink(second, tenth) == 0, "the second page holds the last nine characters")
 
     s.focus(sheet)
     menu = s.geometry(sheet)[3] // s.scale - 521
     s.click(sheet, 616, 18 + menu)
-    dialog = wait_for("the save dialog", lambda: s.window("^另存为$"))
-    time.sleep(1.0)
-    s.focus(dialog)
-    s.key("ctrl+a")
-    s.type(str(s.work / "book.bmp"))
-    s.key("Return")
     pages = [s.work / "book.bmp", s.work / "book-2.bmp"]
-    wait_for("both BMP files", lambda: all(p.exists() and p.stat().st_size > 0 for p in pages))
-    time.sleep(0.5)
+    s.save_as(*pages)
     bmps = [Image.open(p) for p in pages]
     check(all(b.format == "BMP" and b.size == (794, 1121) for b in bmps), "two BMP files of 794 × 1121")
+    model = (74, 66, 118, 110)  # the first cell
     check(ink(bmps[1].convert("RGB"), model) > 50, "the second BMP starts with a model character")

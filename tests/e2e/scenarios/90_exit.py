@@ -4,8 +4,7 @@ from harness import check, wait_for
 
 
 def run(s):
-    s.click(s.main, 228, 20)
-    wait_for("the grid sheet window", lambda: s.window("^生成速成宝格$"))
+    s.open_sheet()
     s.focus(s.main)
     s.click(s.main, 300, 20)
     question = wait_for("the exit question", lambda: s.window("^提示$"))
