@@ -13,7 +13,7 @@ namespace {
 
 // The combining tone marks of tones 1 to 4: macron, acute, caron, grave.
 constexpr char16_t kToneMarks[] = {u'\u0304', u'\u0301', u'\u030C', u'\u0300'};
-constexpr char16_t kDiaeresis = u'\u0308', kCircumflex = u'\u0302';  // ü, ê
+constexpr char16_t kDiaeresis = u'\u0308';  // the dots of ü
 
 // Takes a typed syllable apart without asking whether its letters make a syllable. Works on the
 // decomposed form, where a tone mark is a character of its own after its vowel.
@@ -32,8 +32,7 @@ std::optional<PinyinSyllable> takeApart(QStringView typed) {
         if (mark != std::end(kToneMarks)) {
             if (tone) return std::nullopt;  // a second tone
             tone = int(mark - std::begin(kToneMarks)) + 1;
-        } else if ((c >= u'a' && c <= u'z') || (c == kDiaeresis && letters.endsWith(u'u')) ||
-                   (c == kCircumflex && letters.endsWith(u'e'))) {
+        } else if ((c >= u'a' && c <= u'z') || (c == kDiaeresis && letters.endsWith(u'u'))) {
             letters += c;
         } else {
             return std::nullopt;
@@ -82,7 +81,7 @@ std::optional<QString> markedPinyin(QStringView typed) {
     if (syllable->tone == 5) return syllable->letters;
     QString letters = syllable->letters.normalized(QString::NormalizationForm_D);
     qsizetype at = toneMarkPlace(letters) + 1;
-    while (at < letters.size() && letters[at].isMark()) ++at;  // after the dots of ü, the hat of ê
+    if (at < letters.size() && letters[at] == kDiaeresis) ++at;  // after the dots of ü
     letters.insert(at, QChar(kToneMarks[syllable->tone - 1]));
     return letters.normalized(QString::NormalizationForm_C);
 }
