@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Unihan table as the program reads it: reading, radical and strokes of the GB2312 hanzi.
+// The Unihan table as the program reads it: readings, radical, strokes and common-characters
+// number of the GB2312 hanzi, and the common-characters table's levels.
 // Unihan itself is read where Debian's unicode-data is installed.
 #include <QHash>
 #include <QProcess>
@@ -11,14 +12,16 @@ using namespace zige;
 
 namespace {
 
-// "zì 39 子 6", the facts in the table's own notation so that a mismatch prints readably, or
-// "nothing".
+// "zhǎng,cháng 168' 长 4 127", the facts in the table's own notation so that a mismatch prints
+// readably, or "nothing".
 QString summary(char32_t character) {
     const std::optional<HanziFacts> f = hanziFacts(character);
     if (!f) return "nothing";
-    return f->reading + ' ' + QString::number(f->radicalNumber) +
+    if (f->reading != f->readings.value(0)) return "first reading differs: " + f->reading;
+    return f->readings.join(',') + ' ' + QString::number(f->radicalNumber) +
            (f->simplifiedRadical ? "' " : " ") + QString::fromUcs4(&f->radical, 1) + ' ' +
-           QString::number(f->strokes);
+           QString::number(f->strokes) + ' ' +
+           (f->commonNumber ? QString::number(f->commonNumber) : "-");
 }
 
 QString first(const QString& field) { return field.section(' ', 0, 0); }
@@ -29,23 +32,29 @@ class HanziFactsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 字 and 啊, a simplified radical, and characters below the first entry, between two and
-    // beyond the last. Unihan's two readings or stroke counts are checked below for all.
+    // 字 and 啊, the readings users asked for (长 行 为), a simplified radical, one outside the
+    // common-characters table, and characters below the first entry, between two and beyond
+    // the last. Unihan's own values are checked below for all.
     void facts() {
         QStringList found;
-        for (const QString c : {"字", "啊", "长", "A", "丂", "\U00020000"})
+        for (const QString c : {"字", "啊", "长", "行", "为", "丌", "A", "丂", "\U00020000"})
             found << summary(c.toUcs4().value(0));
-        QCOMPARE(found, (QStringList{"zì 39 子 6", "a 30 口 10", "zhǎng 168' 长 4", "nothing",
-                                     "nothing", "nothing"}));
+        QCOMPARE(found, (QStringList{"zì 39 子 6 548", "a,ā,á,ǎ,à,è 30 口 10 1915",
+                                     "zhǎng,cháng 168' 长 4 127",
+                                     "xíng,háng,hàng,xìng,héng 144 行 6 483", "wèi,wéi 3 丶 4 165",
+                                     "jī,qí 1 一 3 -", "nothing", "nothing", "nothing"}));
     }
 
     // Every hanzi of GB2312, by Unihan's own G0 source, has in the table the first value of
-    // kMandarin, kRSUnicode and kTotalStrokes and the CJKRadicals ideograph of that radical.
+    // kMandarin followed by the other readings of kXHC1983 and kHanyuPinyin, the first value
+    // of kRSUnicode and kTotalStrokes, the CJKRadicals ideograph of that radical and its kTGH
+    // number; and the common-characters table's ranges follow kTGH.
     void agreesWithUnihan() {
         const QString dir = ZIGE_UNICODE_DIR;
-        QProcess bzip2;  // both files, one after the other
+        QProcess bzip2;  // the three files, one after the other
         bzip2.start("bzip2",
-                    {"-dc", dir + "/Unihan_Readings.txt.bz2", dir + "/Unihan_IRGSources.txt.bz2"});
+                    {"-dc", dir + "/Unihan_Readings.txt.bz2", dir + "/Unihan_IRGSources.txt.bz2",
+                     dir + "/Unihan_OtherMappings.txt.bz2"});
         const QByteArray text = bzip2.waitForFinished(-1) && bzip2.exitCode() == 0
                                     ? bzip2.readAllStandardOutput()
                                     : QByteArray();
@@ -62,7 +71,9 @@ private slots:
         }
         QHash<QByteArray, QHash<QByteArray, QString>> unihan;  // "U+5B57" -> field -> value
         QList<QByteArray> gb2312;
-        const QList<QByteArray> wanted{"kMandarin", "kRSUnicode", "kTotalStrokes", "kIRG_GSource"};
+        const QList<QByteArray> wanted{"kMandarin",  "kXHC1983",      "kHanyuPinyin",
+                                       "kRSUnicode", "kTotalStrokes", "kIRG_GSource",
+                                       "kTGH"};
         for (const QByteArray& line : text.split('\n')) {
             const QList<QByteArray> f = line.split('\t');
             if (f.size() != 3 || !wanted.contains(f[1])) continue;
@@ -72,14 +83,37 @@ private slots:
         QCOMPARE(gb2312.size(), 6763);
 
         QStringList expected, actual;
+        QMap<int, QString> common;  // kTGH number -> hanzi of GB2312
         for (const QByteArray& code : gb2312) {
             const QHash<QByteArray, QString>& fields = unihan[code];
+            QStringList readings{first(fields["kMandarin"])};
+            for (const QString& value :
+                 (fields["kXHC1983"] + ' ' + fields["kHanyuPinyin"]).split(' ', Qt::SkipEmptyParts))
+                for (const QString& reading : value.section(':', 1).split(','))
+                    if (!readings.contains(reading)) readings << reading;
             const QString number = first(fields["kRSUnicode"]).section('.', 0, 0);
-            expected << code + ' ' + first(fields["kMandarin"]) + ' ' + number + ' ' +
-                            radicals[number] + ' ' + first(fields["kTotalStrokes"]);
-            actual << code + ' ' + summary(code.mid(2).toUInt(nullptr, 16));
+            const QString tgh = fields.value("kTGH", "-").section(':', 1);
+            expected << code + ' ' + readings.join(',') + ' ' + number + ' ' + radicals[number] +
+                            ' ' + first(fields["kTotalStrokes"]) + ' ' +
+                            (tgh.isEmpty() ? "-" : tgh);
+            const char32_t character = code.mid(2).toUInt(nullptr, 16);
+            actual << code + ' ' + summary(character);
+            if (!tgh.isEmpty()) common.insert(tgh.toInt(), QString::fromUcs4(&character, 1));
         }
         QCOMPARE(actual, expected);
+
+        // Level, places within it, and the table's numbers they stand for; 3401 and 3501 are not
+        // GB2312's.
+        const int ranges[][5] = {{1, 1, 100, 1, 100},     {1, 3400, 3600, 3400, 3500},
+                                 {2, 1, 100, 3501, 3600}, {3, 1600, 9999, 8100, 8105},
+                                 {3, -5, 0, 1, 0},        {4, 1, 10, 1, 0}};
+        for (const auto& [level, from, to, firstNumber, lastNumber] : ranges) {
+            QString characters;
+            for (auto it = common.lowerBound(firstNumber);
+                 it != common.end() && it.key() <= lastNumber; ++it)
+                characters += it.value();
+            QCOMPARE(commonCharacters(level, from, to), characters);
+        }
     }
 };
 

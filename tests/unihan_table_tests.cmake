@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of the Unihan table; included from tests/CMakeLists.txt.
-# Both read Debian's unicode-data where it is installed and skip otherwise.
+# Those comparing with Unihan read Debian's unicode-data where it is installed and skip otherwise.
 set(ZIGE_UNICODE_DIR /usr/share/unicode)
 zige_add_test(test_hanzi_facts test_hanzi_facts.cpp LIBS zige_text)
 target_compile_definitions(test_hanzi_facts PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
+# Pinyin checked against the readings of the table; needs no Unihan files.
+zige_add_test(test_pinyin test_pinyin.cpp LIBS zige_text)
 
 # The committed data/unihan_table.txt is exactly what tools/make_unihan_table writes.
 if(TARGET make_unihan_table)

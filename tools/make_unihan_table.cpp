@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the Unihan table data/unihan_table.txt: the reading, radical and total stroke count of
-// each of the 6763 hanzi of GB2312, taken from Unicode's Unihan database as Debian's unicode-data
-// installs it. Usage: make_unihan_table UNICODE_DIR OUTPUT (UNICODE_DIR: /usr/share/unicode).
+// Writes the Unihan table data/unihan_table.txt: the readings, radical, total stroke count and
+// common-characters table number of each of the 6763 hanzi of GB2312, taken from Unicode's
+// Unihan database as Debian's unicode-data installs it.
+// Usage: make_unihan_table UNICODE_DIR OUTPUT (UNICODE_DIR: /usr/share/unicode).
 // Exits with 77 when the database is not installed, so a test running it can report a skip.
 #include <bzlib.h>
 
@@ -21,7 +22,7 @@ constexpr int kExpected = 6763;
 constexpr int kNotInstalled = 77;
 
 struct Unihan {
-    QByteArray mandarin, rsUnicode, totalStrokes;
+    QByteArray mandarin, xhc1983, hanyuPinyin, rsUnicode, totalStrokes, tgh;
 };
 
 QByteArray readBzip2(const QString& path) {
@@ -40,7 +41,23 @@ QByteArray readBzip2(const QString& path) {
 // for kMandarin and kTotalStrokes it is the one for simplified Chinese, which GB2312 writes.
 QByteArray firstValue(const QByteArray& field) { return field.split(' ').first(); }
 
-// Reads "U+XXXX<tab>kField<tab>value" lines, keeping the three fields we need for `wanted`.
+// Every reading of a character: kMandarin's first, the one for simplified Chinese, then the other
+// readings of the two dictionaries in the order they list them, each once. Their values carry
+// where the dictionary gives it: "0121.040:cháng 1456.020:zhǎng", "20811.060:háng,xìng,xíng".
+QList<QByteArray> readings(const Unihan& facts) {
+    QList<QByteArray> all{firstValue(facts.mandarin)};
+    for (const QByteArray& field : {facts.xhc1983, facts.hanyuPinyin}) {
+        for (const QByteArray& value : field.split(' ')) {
+            const qsizetype colon = value.indexOf(':');
+            if (colon < 0) continue;
+            for (const QByteArray& reading : value.mid(colon + 1).split(','))
+                if (!all.contains(reading)) all.append(reading);
+        }
+    }
+    return all;
+}
+
+// Reads "U+XXXX<tab>kField<tab>value" lines, keeping the fields we need for `wanted`.
 void collect(const QByteArray& text, const QHash<char32_t, int>& wanted,
              std::map<char32_t, Unihan>& out) {
     for (const QByteArray& line : text.split('\n')) {
@@ -51,13 +68,19 @@ void collect(const QByteArray& text, const QHash<char32_t, int>& wanted,
         const char32_t code = line.mid(2, tab1 - 2).toUInt(&ok, 16);
         if (!ok || !wanted.contains(code)) continue;
         const QByteArray key = line.mid(tab1 + 1, tab2 - tab1 - 1);
-        const QByteArray value = firstValue(line.mid(tab2 + 1).trimmed());
+        const QByteArray value = line.mid(tab2 + 1).trimmed();
         if (key == "kMandarin")
             out[code].mandarin = value;
+        else if (key == "kXHC1983")
+            out[code].xhc1983 = value;
+        else if (key == "kHanyuPinyin")
+            out[code].hanyuPinyin = value;
         else if (key == "kRSUnicode")
-            out[code].rsUnicode = value;
+            out[code].rsUnicode = firstValue(value);
         else if (key == "kTotalStrokes")
-            out[code].totalStrokes = value;
+            out[code].totalStrokes = firstValue(value);
+        else if (key == "kTGH")
+            out[code].tgh = value;
     }
 }
 
@@ -93,8 +116,9 @@ int main(int argc, char** argv) {
     const QString dir = QFile::decodeName(argv[1]) + QLatin1Char('/');
     const QString readingsPath = dir + QStringLiteral("Unihan_Readings.txt.bz2"),
                   sourcesPath = dir + QStringLiteral("Unihan_IRGSources.txt.bz2"),
+                  mappingsPath = dir + QStringLiteral("Unihan_OtherMappings.txt.bz2"),
                   radicalsPath = dir + QStringLiteral("CJKRadicals.txt");
-    for (const QString& path : {readingsPath, sourcesPath, radicalsPath}) {
+    for (const QString& path : {readingsPath, sourcesPath, mappingsPath, radicalsPath}) {
         if (!QFile::exists(path)) {
             std::fprintf(stderr, "make_unihan_table: %s is missing (Debian: unicode-data)\n",
                          qPrintable(path));
@@ -119,37 +143,49 @@ int main(int argc, char** argv) {
     }
 
     QFile radicalsFile(radicalsPath);
-    const QByteArray readings = readBzip2(readingsPath), sources = readBzip2(sourcesPath);
-    if (readings.isEmpty() || sources.isEmpty() || !radicalsFile.open(QIODevice::ReadOnly)) {
+    const QByteArray readingsText = readBzip2(readingsPath), sources = readBzip2(sourcesPath),
+                     mappings = readBzip2(mappingsPath);
+    if (readingsText.isEmpty() || sources.isEmpty() || mappings.isEmpty() ||
+        !radicalsFile.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "make_unihan_table: cannot read the Unihan files in %s\n", argv[1]);
         return 1;
     }
     const QHash<QByteArray, QByteArray> radicals = readRadicals(radicalsFile.readAll());
     std::map<char32_t, Unihan> table;  // in code point order, as Unihan lists them
-    collect(readings, wanted, table);
+    collect(readingsText, wanted, table);
     collect(sources, wanted, table);
+    collect(mappings, wanted, table);
 
     QByteArray out =
-        "# The reading, radical and total strokes of the 6763 hanzi of GB2312, from Unicode's\n"
-        "# Unihan database VERSION. One line per character, in code point order:\n"
-        "#   character, kMandarin, kRSUnicode radical number (' marks a simplified radical),\n"
-        "#   that radical as an ideograph (CJKRadicals.txt), kTotalStrokes.\n"
-        "# Where Unihan gives several values, the first is kept.\n"
+        "# The readings, radical, total strokes and common-characters table number of the 6763\n"
+        "# hanzi of GB2312, from Unicode's Unihan database VERSION. One line per character, in\n"
+        "# code point order:\n"
+        "#   character,\n"
+        "#   its readings joined by commas: kMandarin's first value, then those of kXHC1983 and\n"
+        "#   kHanyuPinyin not given yet, in their order,\n"
+        "#   kRSUnicode radical number (' marks a simplified radical),\n"
+        "#   that radical as an ideograph (CJKRadicals.txt), kTotalStrokes,\n"
+        "#   kTGH number in the 2013 table, or - for a character outside it.\n"
+        "# Where Unihan gives several radicals or stroke counts, the first is kept.\n"
         "# Written by tools/make_unihan_table; do not edit.\n";
-    out.replace("VERSION", unicodeVersion(readings));
+    out.replace("VERSION", unicodeVersion(readingsText));
     int count = 0;
     for (const auto& [code, facts] : table) {
         const QByteArray number = facts.rsUnicode.left(facts.rsUnicode.indexOf('.'));
         const QByteArray radical = radicals.value(number);
-        if (facts.mandarin.isEmpty() || radical.isEmpty() || facts.totalStrokes.toInt() <= 0) {
-            std::fprintf(
-                stderr,
-                "make_unihan_table: U+%04X (GB2312 %d) lacks a reading, radical or stroke count\n",
-                unsigned(code), wanted.value(code));
+        // "2013:548", or nothing outside the table.
+        const int tgh = facts.tgh.startsWith("2013:") ? facts.tgh.mid(5).toInt() : 0;
+        if (facts.mandarin.isEmpty() || radical.isEmpty() || facts.totalStrokes.toInt() <= 0 ||
+            (!facts.tgh.isEmpty() && tgh <= 0)) {
+            std::fprintf(stderr,
+                         "make_unihan_table: U+%04X (GB2312 %d) lacks a reading, radical or "
+                         "stroke count, or has a kTGH we cannot read\n",
+                         unsigned(code), wanted.value(code));
             return 1;
         }
-        out += QString::fromUcs4(&code, 1).toUtf8() + ' ' + facts.mandarin + ' ' + number + ' ' +
-               radical + ' ' + facts.totalStrokes + '\n';
+        out += QString::fromUcs4(&code, 1).toUtf8() + ' ' + readings(facts).join(',') + ' ' +
+               number + ' ' + radical + ' ' + facts.totalStrokes + ' ' +
+               (tgh ? QByteArray::number(tgh) : QByteArray("-")) + '\n';
         ++count;
     }
     if (count != kExpected) {
