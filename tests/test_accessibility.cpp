@@ -37,6 +37,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { startWithoutSettings(); }
     void tabReachesNamedControls_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");

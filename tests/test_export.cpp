@@ -97,6 +97,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
     }
     void init() {
+        startWithoutSettings();
         folder = std::make_unique<QTemporaryDir>();
         prompts = std::make_shared<PrintingPrompts>();
         window = std::make_unique<SheetWindow>(prompts);
