@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -21,6 +20,7 @@
 #include "export/print_image.h"
 #include "export/sheet_export.h"
 #include "sheet_drawing/sheet_model.h"
+#include "text/text_file.h"
 
 namespace zige {
 
@@ -210,7 +210,7 @@ QString helpText(const QList<ModelOption>& options) {
     };
     line(QStringLiteral("-o, --output <文件>"), QStringLiteral("写到这个文件（必需）"));
     line(QStringLiteral("--file <文件>"),
-         QStringLiteral("从 UTF-8 文本文件读要练习的字；“-”是标准输入"));
+         QStringLiteral("从文本文件（UTF-8 或 GB18030）读要练习的字；“-”是标准输入"));
     line(QStringLiteral("--dpi <数>"),
          QStringLiteral("PNG 的分辨率，%1 到 %2，默认 %3").arg(50).arg(1200).arg(kPrintDpi));
     line(QStringLiteral("--quiet"), QStringLiteral("在终端上也不显示进度"));
@@ -235,13 +235,8 @@ std::optional<QString> readText(const QString& path, QString& failure) {
         failure = QStringLiteral("无法读取“%1”：%2").arg(path, file.errorString());
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        failure = QStringLiteral("“%1”不是 UTF-8 文本").arg(path);
-        return std::nullopt;
-    }
+    const std::optional<QString> text = decodeTextFile(file.readAll());
+    if (!text) failure = QStringLiteral("“%1”既不是 UTF-8 也不是 GB18030 文本").arg(path);
     return text;
 }
 
