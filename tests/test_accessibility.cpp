@@ -43,7 +43,7 @@ private slots:
         QTest::addColumn<int>("controls");
         QTest::newRow("main window") << "vorel" << 24;
         QTest::newRow("sheet window") << "suchengge" << 17;
-        QTest::newRow("copybook dialog") << "copybookDialog" << 9;
+        QTest::newRow("copybook dialog") << "copybookDialog" << 10;
     }
     void tabReachesNamedControls() {
         QFETCH(QString, window);

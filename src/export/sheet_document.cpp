@@ -43,10 +43,10 @@ std::int32_t rowsPerPaperPage(const SheetLayout& layout, double paperHeight) {
     if (!std::isfinite(paperHeight)) return 1;
     // A hair of tolerance, so a sheet that fits the paper exactly is not broken by rounding.
     const auto fits = [&](std::int32_t n) {
-        return (base + n * step) * kSheetUnit <= paperHeight + 1e-6;
+        return (base + n * step) * d.unit <= paperHeight + 1e-6;
     };
     std::int32_t n = std::int32_t(
-        std::clamp(std::floor((paperHeight / kSheetUnit - base) / step), 1.0, double(rows)));
+        std::clamp(std::floor((paperHeight / d.unit - base) / step), 1.0, double(rows)));
     while (n < rows && fits(n + 1)) ++n;
     while (n > 1 && !fits(n)) --n;
     return n;

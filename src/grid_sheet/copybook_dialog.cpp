@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -122,8 +123,14 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     text_->setTabChangesFocus(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+    // One page per part of the settings; the report below them all.
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("pages"));
+    auto* practice = new QWidget(pages_);
+    practice->setLayout(form);
+    pages_->addTab(practice, QStringLiteral("练习"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(pages_);
     layout->addWidget(report_);
     layout->addWidget(buttons);
 

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
+class QTabWidget;
 
 namespace zige {
 
@@ -35,6 +36,7 @@ signals:
 private:
     void showSettings(const CopybookSettings& s);
 
+    QTabWidget* pages_;
     QPlainTextEdit* text_;
     QSpinBox* models_;
     QSpinBox* traces_;

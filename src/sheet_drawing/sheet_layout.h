@@ -17,19 +17,21 @@ inline constexpr double kSheetUnit = 11907.0 / 216;
 // neither exhausts memory nor freezes the window.
 inline constexpr qint64 kMaxSheetCells = 40000;
 
-// One direction of the sheet in sheet units: `count` cells of `size` with `gap` between them,
-// `before` the first and `after` the last (left and right, or top and bottom).
+// One direction of the sheet in layout units (sheet units unless said otherwise): `count` cells
+// of `size` with `gap` between them, `before` the first and `after` the last (left and right,
+// or top and bottom).
 struct SheetAxis {
     std::int32_t count = 0;
     std::int32_t size = 0;
     std::int32_t gap = 0;
     std::int32_t before = 0;
     std::int32_t after = 0;
+    double unit = kSheetUnit;  // twips per layout unit
 
     // count x size + after + before + (count - 1) x gap, in that order in 32 bits; throws
     // StepFailed on overflow.
     std::int32_t extentUnits() const;
-    double extentTwips() const { return extentUnits() * kSheetUnit; }
+    double extentTwips() const { return extentUnits() * unit; }
 };
 
 struct SheetLayout {
