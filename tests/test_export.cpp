@@ -97,6 +97,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
     }
     void init() {
+        startWithoutSettings();
         folder = std::make_unique<QTemporaryDir>();
         prompts = std::make_shared<PrintingPrompts>();
         window = std::make_unique<SheetWindow>(prompts);
@@ -186,8 +187,9 @@ private slots:
         QVERIFY(QDir(folder->path()).isEmpty());
     }
 
-    // A copybook longer than the sheet's rows (its pages the end-to-end test reads): every page's
-    // file is asked about before any is written.
+    // A copybook longer than the sheet's rows (its pages the end-to-end test reads): the files
+    // that exist are asked about once, before any is written; a save whose second page cannot
+    // be written leaves no new file and the old ones as they were.
     void copybookPages() {
         action("copybook")->trigger();
         window->findChild<QPlainTextEdit*>("practiceText")->setPlainText(QString(30, u'永'));
@@ -195,9 +197,15 @@ private slots:
         prompts->answers = {Prompts::Answer::No};
         exported("exportPng", "book.png");
         QCOMPARE(prompts->asked.value(0).text,
-                 "文件“" + path("book-2.png") + "”已经存在，是否覆盖？");
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"book-2.png"});
-        QCOMPARE(fileBytes(path("book-2.png")), QByteArray("old"));
+                 "要保存的 2 个文件中有 1 个已经存在（“" + path("book-2.png") + "”），是否覆盖？");
+        QVERIFY(writeFile(path("set.bmp"), "old") && QDir(folder->path()).mkdir("set-2.bmp"));
+        prompts->files = {path("set.bmp")};
+        window->Command1_Click();
+        QCOMPARE(prompts->asked.last().text,
+                 "无法保存文件“" + path("set-2.bmp") + "”：这个名称是一个文件夹");
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"book-2.png", "set.bmp"}));
+        QCOMPARE(fileBytes(path("book-2.png")) + fileBytes(path("set.bmp")), "oldold");
     }
 
     // At 600 dpi a 1-pixel line is 1/96 inch wide (6.25 pixels), and dotted lines are dots:

@@ -4,6 +4,8 @@
 // Test helpers for the widgets: scripted dialogs and the lists' edit field. The Gui-only ones
 // are in test_support_gui.h, which suites without widgets include alone.
 #include <QComboBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <functional>
 #include <optional>
@@ -40,6 +42,13 @@ public:
         return files.isEmpty() ? std::nullopt : files.takeFirst();
     }
 };
+
+// The settings the windows keep between runs start empty, in the tests' own folder: no test
+// sees another's, nor the user's.
+inline void startWithoutSettings() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 // Where a list shows its text, as its style gives it.
 inline QRect editField(const QComboBox& list) {

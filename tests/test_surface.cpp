@@ -4,8 +4,8 @@
 // and of 2, where every stroke must still cover whole device pixels and every list entry fit.
 #include "core/numbers.h"
 #include "core/step_failed.h"
+#include "core/translations.h"
 #include "grid_sheet/sheet_window.h"
-#include "ui/translations.h"
 #include "window_under_test.h"
 
 using namespace zige;

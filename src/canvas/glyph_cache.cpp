@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/twips.h"
@@ -49,22 +50,47 @@ bool GlyphCache::isInstalled(const QString& family) {
     return installed_->second;
 }
 
-QString GlyphCache::familyDrawing(const QString& family, const QString& character) {
-    const QFont font(family);
-    // Whether the face itself has the glyph; the answer depends on the face, not the size.
+const QRawFont& GlyphCache::rawFont(const QString& family) {
+    // Whether the face itself has a glyph depends on the face, not the size.
     if (family != rawFamily_ || !raw_.isValid()) {
         rawFamily_ = family;
-        raw_ = QRawFont::fromFont(font);
+        raw_ = QRawFont::fromFont(QFont(family));
     }
-    const char32_t ucs4 = character.toUcs4().value(0);
-    if (raw_.isValid() && raw_.supportsCharacter(ucs4)) return raw_.familyName();
-    // The platform falls back to another face: lay the text out to see which.
-    QTextLayout layout(character, font);
+    return raw_;
+}
+
+namespace {
+
+// `text` laid out as the platform draws it, each run in the face that has its glyphs.
+QList<QGlyphRun> glyphRuns(const QString& family, const QString& text) {
+    QTextLayout layout(text, QFont(family));
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return layout.glyphRuns();
+}
+
+}  // namespace
+
+QString GlyphCache::familyDrawing(const QString& family, const QString& character) {
+    const QRawFont& raw = rawFont(family);
+    const char32_t ucs4 = character.toUcs4().value(0);
+    if (raw.isValid() && raw.supportsCharacter(ucs4)) return raw.familyName();
+    // The platform falls back to another face: lay the text out to see which.
+    const QList<QGlyphRun> runs = glyphRuns(family, character);
     return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+bool GlyphCache::canDraw(const QString& family, const QString& text) {
+    const QList<uint> codes = text.toUcs4();
+    const QRawFont& raw = rawFont(family);
+    if (codes.size() == 1 && raw.isValid() && raw.supportsCharacter(codes[0])) return true;
+    // Glyph 0 is the box a face draws for a character that no face has.
+    const QList<QGlyphRun> runs = glyphRuns(family, text);
+    return !runs.isEmpty() && std::none_of(runs.begin(), runs.end(), [](const QGlyphRun& run) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        return glyphs.isEmpty() || glyphs.contains(0);
+    });
 }
 
 const TextStamp& GlyphCache::stamp(const TextStamp::Request& request) {

@@ -55,12 +55,19 @@ public:
     // The family the platform really draws `character` in when `family` is asked for.
     QString familyDrawing(const QString& family, const QString& character);
 
+    // Whether `text` is drawn with no missing-glyph box, in `family` or the faces the platform
+    // falls back to.
+    bool canDraw(const QString& family, const QString& text);
+
     // The stamp for `request`; the last one is kept and reused while requests repeat.
     const TextStamp& stamp(const TextStamp::Request& request);
 
     void clear();
 
 private:
+    // The face of `family` itself, without fallbacks.
+    const QRawFont& rawFont(const QString& family);
+
     std::optional<QString> fallbackFamily_;
     std::optional<std::pair<QString, bool>> installed_;
     QString rawFamily_;

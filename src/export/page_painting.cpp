@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/page_painting.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageRanges>
 #include <QPageSize>
@@ -19,10 +19,11 @@ namespace zige {
 namespace {
 
 // Qt writes a page's media box in whole points, so A4 (595.28 x 841.89) comes out as 595 x 842.
-// The box is written again at the paper's true size in as many bytes, so the file's
+// The box is written again at the paper's true size in as many bytes, in place, so the file's
 // cross-reference offsets stay right. Its top edge stays at 842, where Qt puts the top of the
 // drawing, and its bottom moves up. A writer that stores exact sizes leaves nothing to replace.
-void writeTrueMediaBox(QByteArray& pdf, const QPageLayout& layout) {
+// The file is read a block at a time: a copybook's PDF may hold thousands of pages.
+bool writeTrueMediaBox(QFile& pdf, const QPageLayout& layout) {
     const QSizeF exact = layout.fullRect(QPageLayout::Millimeter).size() * (72 / 25.4);
     const QSize whole = layout.fullRectPoints().size();
     const QByteArray written = "/MediaBox [0 0 " + QByteArray::number(double(whole.width()), 'f') +
@@ -30,9 +31,21 @@ void writeTrueMediaBox(QByteArray& pdf, const QPageLayout& layout) {
     QByteArray box = "/MediaBox [0 " + QByteArray::number(whole.height() - exact.height(), 'f') +
                      ' ' + QByteArray::number(exact.width(), 'f') + ' ' +
                      QByteArray::number(whole.height()) + ']';
-    if (box.size() > written.size()) return;
+    if (box.size() > written.size()) return true;
     box.insert(box.size() - 1, QByteArray(written.size() - box.size(), ' '));
-    pdf.replace(written, box);
+    constexpr qint64 kBlock = 1 << 20;
+    QList<qint64> found;
+    for (qint64 start = 0; start < pdf.size(); start += kBlock) {
+        // Each block overlaps the next by a box less one byte, so no box is missed or seen twice.
+        if (!pdf.seek(start)) return false;
+        const QByteArray block = pdf.read(kBlock + written.size() - 1);
+        for (qsizetype at = block.indexOf(written); at >= 0 && at < kBlock;
+             at = block.indexOf(written, at + 1))
+            found.append(start + at);
+    }
+    for (const qint64 at : found)
+        if (!pdf.seek(at) || pdf.write(box) != box.size()) return false;
+    return pdf.seek(pdf.size());
 }
 
 }  // namespace
@@ -43,7 +56,8 @@ QPageLayout a4FullPage() {
     return layout;
 }
 
-bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device) {
+bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
+                   const Progress& progress) {
     // Full-page mode puts the origin on the paper's corner, whatever the printer can reach.
     QPageLayout layout = device.pageLayout();
     layout.setMode(QPageLayout::FullPageMode);
@@ -67,25 +81,26 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device) {
     const auto glyphs = std::make_shared<GlyphCache>();
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage()) return false;
-        VectorCanvas canvas(painter, area, glyphs);
-        canvas.BackColor = rgb(255, 255, 255);  // paper, whatever the screen's colours
-        const PaperPage& page = pages[i];
-        document.draw(canvas, page.sheetPage, page.firstRow, page.rows);
+        {
+            VectorCanvas canvas(painter, area, glyphs);
+            const PaperPage& page = pages[i];
+            document.draw(canvas, page.sheetPage, page.firstRow, page.rows);
+        }
+        if (progress && !progress(int(i + 1), int(pages.size()))) {
+            painter.end();
+            return false;
+        }
     }
     return painter.end();
 }
 
-QByteArray pdfBytes(const SheetDocument& document) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
+bool writePdf(const SheetDocument& document, QFile& file, const Progress& progress) {
+    QPdfWriter writer(&file);
     writer.setPageLayout(a4FullPage());
     writer.setCreator(QGuiApplication::applicationName());
     writer.setTitle(QStringLiteral("速成宝格"));
-    if (!paintDocument(document, writer)) return {};
-    writeTrueMediaBox(bytes, writer.pageLayout());
-    return bytes;
+    return paintDocument(document, writer, progress) &&
+           writeTrueMediaBox(file, writer.pageLayout());
 }
 
 }  // namespace zige

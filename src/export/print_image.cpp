@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/print_image.h"
 
-#include <QBuffer>
 #include <QImageWriter>
 #include <QList>
 #include <algorithm>
@@ -60,7 +59,6 @@ QImage sheetImage(const SheetDocument& document, int page, double dpi) {
     const QSize size(devicePixels(layout.across.extentTwips(), dpi),
                      devicePixels(layout.down.extentTwips(), dpi));
     RasterCanvas canvas;
-    canvas.BackColor = rgb(255, 255, 255);  // paper, whatever the screen's colours
     canvas.resize(size, dpi / (kTwipsPerInch / kTwipsPerPixel));
     document.draw(canvas, page, 0, std::max(layout.down.count, 0));
     QImage image = canvas.Image();
@@ -71,14 +69,14 @@ QImage sheetImage(const SheetDocument& document, int page, double dpi) {
     return image;
 }
 
-QByteArray pngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image.format() == QImage::Format_RGB32 ? withPalette(image) : image))
-        return {};
-    return bytes;
+bool writePng(const QImage& image, QIODevice& device) {
+    QImageWriter writer(&device, "png");
+    return writer.write(image.format() == QImage::Format_RGB32 ? withPalette(image) : image);
+}
+
+bool writeBmp(const QImage& image, QIODevice& device) {
+    QImageWriter writer(&device, "bmp");
+    return writer.write(image);
 }
 
 }  // namespace zige

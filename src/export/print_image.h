@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
+
+class QIODevice;
 
 namespace zige {
 
@@ -16,8 +17,9 @@ inline constexpr double kPrintDpi = 300;
 // be larger than a canvas may be.
 QImage sheetImage(const SheetDocument& document, int page, double dpi = kPrintDpi);
 
-// `image` as a PNG file, in memory, with a palette when it has no more than 256 colours; empty
-// when it could not be encoded.
-QByteArray pngBytes(const QImage& image);
+// Writes `image` into `device` as a PNG file, with a palette when it has no more than 256
+// colours, or as a BMP file; false when it could not be encoded or written.
+bool writePng(const QImage& image, QIODevice& device);
+bool writeBmp(const QImage& image, QIODevice& device);
 
 }  // namespace zige

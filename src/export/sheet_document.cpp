@@ -5,29 +5,32 @@
 #include <cmath>
 
 #include "canvas/canvas.h"
+#include "sheet_drawing/sheet_model.h"
 
 namespace zige {
 
-SheetDocument plainSheet(const SheetLayout& layout) {
+SheetDocument sheetDocument(const SheetLayout& layout, const Copybook& copybook,
+                            const SheetColors& colors) {
     SheetDocument document;
-    document.pageCount = 1;
     document.layout = [layout](int) { return layout; };
-    // All rows are alike, so any run of rows is drawn as the first ones.
-    document.draw = [layout](Canvas& canvas, int, std::int32_t, std::int32_t rows) {
-        drawSheet(canvas, layout, {0, rows});
-    };
+    if (copybook.isEmpty()) {
+        document.pageCount = 1;
+        // All rows are alike, so any run of rows is drawn as the first ones.
+        document.draw = [layout, colors](Canvas& canvas, int, std::int32_t, std::int32_t rows) {
+            drawSheet(canvas, layout, colors, {0, rows});
+        };
+    } else {
+        document.pageCount = copybook.sheetCount(layout.down.count);
+        document.draw = [layout, copybook, colors](Canvas& canvas, int page, std::int32_t firstRow,
+                                                   std::int32_t rows) {
+            drawSheet(canvas, layout, colors, {firstRow, rows}, &copybook, page);
+        };
+    }
     return document;
 }
 
-SheetDocument copybookSheets(const SheetLayout& layout, const Copybook& copybook) {
-    SheetDocument document;
-    document.pageCount = copybook.sheetCount(layout.down.count);
-    document.layout = [layout](int) { return layout; };
-    document.draw = [layout, copybook](Canvas& canvas, int page, std::int32_t firstRow,
-                                       std::int32_t rows) {
-        drawSheet(canvas, layout, {firstRow, rows}, &copybook, page);
-    };
-    return document;
+SheetDocument sheetDocument(const SheetModel& model) {
+    return sheetDocument(model.layout(), buildCopybook(model), model.colors);
 }
 
 std::int32_t rowsPerPaperPage(const SheetLayout& layout, double paperHeight) {
@@ -40,10 +43,10 @@ std::int32_t rowsPerPaperPage(const SheetLayout& layout, double paperHeight) {
     if (!std::isfinite(paperHeight)) return 1;
     // A hair of tolerance, so a sheet that fits the paper exactly is not broken by rounding.
     const auto fits = [&](std::int32_t n) {
-        return (base + n * step) * kSheetUnit <= paperHeight + 1e-6;
+        return (base + n * step) * d.unit <= paperHeight + 1e-6;
     };
     std::int32_t n = std::int32_t(
-        std::clamp(std::floor((paperHeight / kSheetUnit - base) / step), 1.0, double(rows)));
+        std::clamp(std::floor((paperHeight / d.unit - base) / step), 1.0, double(rows)));
     while (n < rows && fits(n + 1)) ++n;
     while (n > 1 && !fits(n)) --n;
     return n;

@@ -5,16 +5,19 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/progress.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/sheet_colors.h"
 #include "sheet_drawing/sheet_layout.h"
 
 namespace zige {
 
 class Canvas;
+struct SheetModel;
 
 // What the outputs print: one or more sheet pages, each a sheet of cells with its own layout.
-// The sheet window has one; a document whose cells differ from page to page (characters to
-// trace) has several, and each may run over several sheets of paper.
+// The plain sheet has one; a copybook as many as its rows need, and each may run over several
+// sheets of paper.
 struct SheetDocument {
     int pageCount = 0;
     // The layout of sheet page `page` (0-based).
@@ -24,11 +27,13 @@ struct SheetDocument {
     std::function<void(Canvas& canvas, int page, std::int32_t firstRow, std::int32_t rows)> draw;
 };
 
-// The sheet window's document: one page, every row alike.
-SheetDocument plainSheet(const SheetLayout& layout);
-
-// A copybook on sheets of `layout`: as many pages as its characters need, a row each.
-SheetDocument copybookSheets(const SheetLayout& layout, const Copybook& copybook);
+// The sheet of `layout` in `colors`: plain cells on one page when `copybook` has no rows, else
+// the copybook on as many pages as its rows need.
+SheetDocument sheetDocument(const SheetLayout& layout, const Copybook& copybook,
+                            const SheetColors& colors);
+// `model`'s sheet in its colours, with its copybook. Throws StepFailed for a layout text that is
+// no number.
+SheetDocument sheetDocument(const SheetModel& model);
 
 // One sheet of paper: rows firstRow .. firstRow + rows - 1 of sheet page `sheetPage`.
 struct PaperPage {

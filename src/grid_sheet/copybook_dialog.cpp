@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zige {
 
@@ -19,10 +22,45 @@ namespace {
 QSpinBox* countBox(QWidget* parent, const char* name, int value) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setRange(0, 99);
+    box->setRange(0, kMostCopies);
     box->setValue(value);
     box->setSuffix(QStringLiteral(" 格"));
     return box;
+}
+
+// The copybook settings are kept between runs, under these keys.
+constexpr char kText[] = "copybook/text", kModels[] = "copybook/models",
+               kTraces[] = "copybook/traces", kTint[] = "copybook/tint",
+               kLightness[] = "copybook/lightness", kGrid[] = "copybook/grid",
+               kPinyin[] = "copybook/pinyin";
+
+CopybookSettings storedSettings() {
+    const QSettings stored;
+    CopybookSettings s;
+    const auto number = [&](const char* key, int value) {
+        return stored.value(QLatin1String(key), value).toInt();
+    };
+    s.text = stored.value(QLatin1String(kText)).toString();
+    s.models = number(kModels, s.models);
+    s.traces = number(kTraces, s.traces);
+    s.tint =
+        choiceNamed(kTraceTints, stored.value(QLatin1String(kTint)).toString()).value_or(s.tint);
+    s.lightness = number(kLightness, s.lightness);
+    s.grid =
+        choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
+    s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
+    return s;
+}
+
+void storeSettings(const CopybookSettings& s) {
+    QSettings stored;
+    stored.setValue(QLatin1String(kText), s.text);
+    stored.setValue(QLatin1String(kModels), s.models);
+    stored.setValue(QLatin1String(kTraces), s.traces);
+    stored.setValue(QLatin1String(kTint), nameOf(kTraceTints, s.tint).option);
+    stored.setValue(QLatin1String(kLightness), s.lightness);
+    stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
+    stored.setValue(QLatin1String(kPinyin), s.pinyin);
 }
 
 }  // namespace
@@ -43,23 +81,22 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     traces_ = countBox(this, "traces", 3);
     tint_ = new QComboBox(this);
     tint_->setObjectName(QStringLiteral("tint"));
-    tint_->addItems({QStringLiteral("浅灰"), QStringLiteral("浅红")});
+    for (const auto& tint : kTraceTints) tint_->addItem(tint.label.toString());
     lightness_ = new QSpinBox(this);
     lightness_->setObjectName(QStringLiteral("lightness"));
-    lightness_->setRange(50, 95);
+    lightness_->setRange(kDarkestTrace, kLightestTrace);
     lightness_->setValue(80);
     lightness_->setPrefix(QStringLiteral("亮度 "));
     lightness_->setSuffix(QStringLiteral("%"));
     grid_ = new QComboBox(this);
     grid_->setObjectName(QStringLiteral("grid"));
-    // In the order of CellGrid.
-    grid_->addItems({QStringLiteral("速成宝格"), QStringLiteral("田字格"), QStringLiteral("米字格"),
-                     QStringLiteral("九宫格"), QStringLiteral("八卦格"), QStringLiteral("无")});
+    for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
     pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
     report_ = new QLabel(this);
     report_->setObjectName(QStringLiteral("report"));
     report_->setWordWrap(true);
+    report_->setTextFormat(Qt::PlainText);  // the practice text's characters, never markup
 
     auto* textRow = new QVBoxLayout;
     textRow->addWidget(text_);
@@ -86,11 +123,19 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     text_->setTabChangesFocus(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+    // One page per part of the settings; the report below them all.
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("pages"));
+    auto* practice = new QWidget(pages_);
+    practice->setLayout(form);
+    pages_->addTab(practice, QStringLiteral("练习"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(pages_);
     layout->addWidget(report_);
     layout->addWidget(buttons);
 
+    showSettings(storedSettings());
+    connect(this, &CopybookDialog::settingsChanged, this, [this] { storeSettings(settings()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(addCurrent, &QPushButton::clicked, this, [this] {
         if (currentCharacter) text_->appendPlainText(currentCharacter());
@@ -108,11 +153,21 @@ CopybookSettings CopybookDialog::settings() const {
     s.text = text_->toPlainText();
     s.models = models_->value();
     s.traces = traces_->value();
-    s.tint = tint_->currentIndex() == 1 ? TraceTint::Red : TraceTint::Grey;
+    s.tint = kTraceTints[std::max(tint_->currentIndex(), 0)].value;
     s.lightness = lightness_->value();
-    s.grid = static_cast<CellGrid>(grid_->currentIndex());
+    s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
     return s;
+}
+
+void CopybookDialog::showSettings(const CopybookSettings& s) {
+    text_->setPlainText(s.text);
+    models_->setValue(s.models);
+    traces_->setValue(s.traces);
+    tint_->setCurrentIndex(int(&nameOf(kTraceTints, s.tint) - kTraceTints));
+    lightness_->setValue(s.lightness);
+    grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
+    pinyin_->setChecked(s.pinyin);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

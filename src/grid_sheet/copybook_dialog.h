@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
+class QTabWidget;
 
 namespace zige {
 
@@ -22,6 +23,7 @@ class CopybookDialog : public QDialog {
 public:
     explicit CopybookDialog(QWidget* parent = nullptr);
 
+    // What the controls show. They start from the settings of the last run.
     CopybookSettings settings() const;
     // What the sheet says back: its pages, and characters the chosen font lacks.
     void setReport(const QString& text);
@@ -32,6 +34,9 @@ signals:
     void settingsChanged();
 
 private:
+    void showSettings(const CopybookSettings& s);
+
+    QTabWidget* pages_;
     QPlainTextEdit* text_;
     QSpinBox* models_;
     QSpinBox* traces_;

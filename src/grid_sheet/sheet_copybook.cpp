@@ -2,38 +2,31 @@
 // The copybook (字帖) of the sheet window: its dialog, the main window's glyph placement, the
 // sheet shown when the text needs several, and what the dialog reports back.
 #include <QScreen>
-#include <QSet>
 #include <algorithm>
 
 #include "canvas/glyph_cache.h"
 #include "core/step_failed.h"
 #include "grid_sheet/copybook_dialog.h"
 #include "grid_sheet/sheet_window.h"
-#include "text/hanzi_facts.h"
 
 namespace zige {
 
 void SheetWindow::setMainWindowLink(MainWindowLink link) { mainWindow_ = std::move(link); }
 
-Copybook SheetWindow::copybook() {
-    Copybook book;
-    book.settings = copybookSettings_;
-    book.characters = practiceCharacters(copybookSettings_.text);
-    if (book.isEmpty()) return book;
-    if (mainWindow_.placement) book.placement = mainWindow_.placement();
-    book.pinyinOf = [](const QString& character) {
-        const std::optional<HanziFacts> facts = hanziFacts(character.toUcs4().value(0));
-        return facts ? facts->reading : QString();
-    };
-    return book;
+const Copybook& SheetWindow::copybook() {
+    // Only a copybook with text asks the main window where its glyphs go.
+    if (hasPracticeText(model_.copybook.text) && mainWindow_.placement)
+        model_.placement = mainWindow_.placement();
+    if (!copybook_ || copybook_->settings != model_.copybook ||
+        copybook_->placement != model_.placement)
+        copybook_ = buildCopybook(model_);
+    return *copybook_;
 }
 
 int SheetWindow::copybookSheetCount() {
     int count = 1;
-    if (practiceCharacters(copybookSettings_.text).isEmpty()) return count;
-    skipOnFailure([&] {
-        count = copybook().sheetCount(readAxis(Combo6, Combo2, Combo4, Combo9, Combo10).count);
-    });
+    if (!hasPracticeText(model_.copybook.text)) return count;
+    skipOnFailure([&] { count = copybook().sheetCount(model_.down().count); });
     return count;
 }
 
@@ -81,10 +74,13 @@ void SheetWindow::openCopybookDialog() {
     if (first) {
         copybookDialog_ = new CopybookDialog(this);
         copybookDialog_->currentCharacter = mainWindow_.currentCharacter;
-        connect(copybookDialog_, &CopybookDialog::settingsChanged, this, [this] {
-            copybookSettings_ = copybookDialog_->settings();
+        const auto apply = [this] {
+            model_.copybook = copybookDialog_->settings();
             showCopybookSheet(copybookSheet_);
-        });
+        };
+        connect(copybookDialog_, &CopybookDialog::settingsChanged, this, apply);
+        // The dialog starts from the last run's settings, which the sheet now shows.
+        apply();
     }
     updateCopybookReport();
     copybookDialog_->show();
@@ -93,34 +89,25 @@ void SheetWindow::openCopybookDialog() {
     copybookDialog_->activateWindow();
 }
 
-// The pages, and every character the chosen font lacks with the face that draws it instead.
+// The pages, what became of characters the chosen font cannot draw, and where pinyin goes.
 void SheetWindow::updateCopybookReport() {
     if (!copybookDialog_) return;
-    QString report;
+    QStringList report;
     skipOnFailure([&] {
-        const Copybook book = copybook();
-        if (book.isEmpty()) return;
+        const Copybook& book = copybook();
+        if (!hasPracticeText(book.settings.text)) return;
         const int sheets = copybookSheetCount();
-        report =
+        report.append(
             sheets > 1
                 ? QStringLiteral("共 %1 页，正在显示第 %2 页。").arg(sheets).arg(copybookSheet_ + 1)
-                : QStringLiteral("共 1 页。");
-        const QString family = glyphs_->family(book.placement.fontName);
-        QSet<QString> told;
-        for (const QString& character : book.characters) {
-            const QString drawn = glyphs_->familyDrawing(family, character);
-            if (drawn.compare(family, Qt::CaseInsensitive) == 0 || told.contains(character))
-                continue;
-            told.insert(character);
-            report += QStringLiteral("\n字体「%1」中没有「%2」，实际显示的是「%3」。")
-                          .arg(family, character, drawn);
-        }
+                : QStringLiteral("共 1 页。"));
+        report.append(book.report.lines());
         if (book.settings.pinyin)
-            report += QStringLiteral(
-                "\n拼音写在范字上方的间距里；间距不够时写在格内字的上方，仍放不下的就不写。"
-                "加大「竖向间距」可以给拼音留出地方。");
+            report.append(QStringLiteral(
+                "拼音写在范字上方的间距里；间距不够时写在格内字的上方，仍放不下的就不写。"
+                "加大「竖向间距」可以给拼音留出地方。"));
     });
-    copybookDialog_->setReport(report);
+    copybookDialog_->setReport(report.join(QLatin1Char('\n')));
 }
 
 }  // namespace zige

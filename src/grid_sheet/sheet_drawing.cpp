@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// DrawSheet: the canvas size from the ten lists, the ratio read-out and the cells.
-#include <QComboBox>
+// DrawSheet: the canvas size from the ten layout values, the ratio read-out and the cells.
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
@@ -8,21 +7,9 @@
 #include "core/numbers.h"
 #include "core/step_failed.h"
 #include "grid_sheet/sheet_window.h"
-#include "sheet_drawing/sheet_layout.h"
 #include "ui/picture_box.h"
 
 namespace zige {
-
-namespace {
-
-std::int32_t parameter(const QComboBox* list) { return toInt32(list->currentText()); }
-
-}  // namespace
-
-SheetAxis SheetWindow::readAxis(const QComboBox* count, const QComboBox* size, const QComboBox* gap,
-                                const QComboBox* before, const QComboBox* after) {
-    return {parameter(count), parameter(size), parameter(gap), parameter(before), parameter(after)};
-}
 
 void SheetWindow::setCanvasSize(double width, double height) {
     Picture2->setSizeTwips(width, height);
@@ -32,9 +19,9 @@ void SheetWindow::setCanvasSize(double width, double height) {
 
 void SheetWindow::DrawSheet() {
     // A copybook reads the main window first, so a bad list text there leaves the sheet as it was.
-    const Copybook book = copybook();
+    const Copybook& book = copybook();
     SheetLayout layout;
-    layout.across = readAxis(Combo5, Combo1, Combo3, Combo7, Combo8);
+    layout.across = model_.across();
     const double width = layout.across.extentTwips();
     if (!Picture2->fitsTwips(width, 0)) throw StepFailed("canvas width refused");
 
@@ -42,7 +29,7 @@ void SheetWindow::DrawSheet() {
     // fails, the canvas still takes its new width, as though that had been set first.
     double height = 0;
     try {
-        layout.down = readAxis(Combo6, Combo2, Combo4, Combo9, Combo10);
+        layout.down = model_.down();
         height = layout.down.extentTwips();
         if (!Picture2->fitsTwips(width, height) || layout.cells() > kMaxSheetCells)
             throw StepFailed("canvas refused");
@@ -58,10 +45,10 @@ void SheetWindow::DrawSheet() {
     Text1->setText(formatZeroPointHashes(ratio).trimmed());
 
     copybookSheet_ = std::min(copybookSheet_, book.sheetCount(layout.down.count) - 1);
+    // The screen shows the sheet in the desktop's colours; the outputs print it in the model's.
     RasterCanvas& canvas = Picture2->canvas();
-    drawnLayout_ = layout;  // what the menu's outputs print
-    drawnCopybook_ = book;
-    drawSheet(canvas, layout, {}, &book, copybookSheet_);
+    drawn_ = sheetDocument(layout, book, model_.colors);
+    drawSheet(canvas, layout, kScreenColors, {}, &book, copybookSheet_);
     canvas.Refresh();
     updateCopybookMenu();  // the rows may have changed how many sheets the text takes
 }

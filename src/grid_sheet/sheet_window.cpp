@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid_sheet/sheet_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -220,6 +221,12 @@ void SheetWindow::buildControls() {
 }
 
 void SheetWindow::connectHandlers() {
+    // What is typed or picked is the model's value at once; only a pick or a resize redraws.
+    QComboBox* const lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5,
+                                Combo6, Combo7, Combo8, Combo9, Combo10};
+    for (std::size_t i = 0; i < std::size(lists); ++i)
+        connect(lists[i], &QComboBox::editTextChanged, this,
+                [this, i](const QString& text) { model_.layoutTexts[i] = text; });
     connect(Combo1, &PickList::picked, this, &SheetWindow::Combo1_Click);
     connect(Combo2, &PickList::picked, this, &SheetWindow::Combo2_Click);
     connect(Combo3, &PickList::picked, this, &SheetWindow::Combo3_Click);
@@ -239,14 +246,15 @@ void SheetWindow::connectHandlers() {
 
 void SheetWindow::Form_Load() {
     centreOnScreen(this);
-    // Cells 12 x 12, gaps 1, 14 x 21 cells, margins 20, 15, 18, 15: an A4 portrait page.
-    static constexpr int defaults[] = {11, 11, 0, 0, 13, 20, 19, 14, 17, 14};
+    // Each list offers 1 to 50 and selects the model's value, the default sheet's: the item at
+    // that value's index less one.
+    const auto values = model_.layoutTexts;
     QComboBox* const lists[] = {Combo1, Combo2, Combo3, Combo4, Combo5,
                                 Combo6, Combo7, Combo8, Combo9, Combo10};
     for (std::size_t i = 0; i < std::size(lists); ++i) {
         lists[i]->clear();
         addNumbers(*lists[i], 1, 50);
-        setListIndex(*lists[i], defaults[i]);
+        setListText(*lists[i], values[i]);
     }
 }
 
@@ -322,5 +330,15 @@ void SheetWindow::Combo9_Click() { Form_Resize(); }
 void SheetWindow::Combo10_Click() { Form_Resize(); }
 
 void SheetWindow::Command2_Click() { close(); }
+
+void SheetWindow::closeEvent(QCloseEvent* event) {
+    // An output being written is cancelled first; the window closes once it has stopped.
+    if (busy_) {
+        closeWhenIdle_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
 
 }  // namespace zige

@@ -4,12 +4,14 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 
-#include "sheet_drawing/copybook.h"
-#include "sheet_drawing/sheet_layout.h"
+#include "export/sheet_document.h"
+#include "export/sheet_export.h"
+#include "sheet_drawing/sheet_model.h"
 #include "ui/pick_list.h"
 
 class QAction;
@@ -26,7 +28,6 @@ class CopybookDialog;
 class GlyphCache;
 class PictureBox;
 class Prompts;
-struct SheetDocument;
 
 // The grid sheet window 生成速成宝格 (object name "suchengge"): ten parameter lists, a
 // scrollable view of the sheet they describe, and saving that sheet as a BMP file. Its menu
@@ -45,9 +46,13 @@ public:
     // every resize and on every pick in a list; a failing statement is skipped.
     void Form_Resize();
 
-    // Sizes the canvas from the ten lists and draws every cell; throws StepFailed at the first
-    // failing step (a bad list text, an overflow, a canvas too large to make).
+    // Sizes the canvas from the ten layout values and draws every cell; throws StepFailed at the
+    // first failing step (a bad list text, an overflow, a canvas too large to make).
     void DrawSheet();
+
+    // What the window's controls show and the next redraw draws: the ten lists' texts as they
+    // stand (typed or picked), the copybook's settings and the main window's glyph placement.
+    const SheetModel& model() const { return model_; }
 
     // Handlers, named after their control and event.
     void Combo1_Click();
@@ -90,43 +95,45 @@ public:
     int copybookSheetCount();
     // The copybook as the next redraw draws it; throws StepFailed where the main window's
     // lists do not read.
-    Copybook copybook();
+    const Copybook& copybook();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
     void buildControls();
     void connectHandlers();
     void setCanvasSize(double width, double height);
-    // One direction of the sheet from its five lists; throws StepFailed for a bad text.
-    static SheetAxis readAxis(const QComboBox* count, const QComboBox* size, const QComboBox* gap,
-                              const QComboBox* before, const QComboBox* after);
-    QImage sheetImageAt96Dpi();
     void updateCopybookReport();
     void updateCopybookMenu();
-    // The sheet as drawn last; nothing before the first drawing.
-    std::optional<SheetDocument> document() const;
     // Asks for a file name through the save dialog, starting from `name` and keeping the
-    // choice there, asks before replacing an existing file, writes with `write` (which says
-    // why it could not, or nothing) and tells the user when that failed. `suffix` is added to
-    // a name that has none. Page k (from 0) after the first goes to the chosen name with "-k+1"
-    // before its suffix; every file that exists is asked about before anything is written.
-    void saveThroughDialog(const QString& filter, QString& name, const QString& suffix, int pages,
-                           const std::function<QString(const QString& path, int page)>& write);
+    // choice there (`suffix` is added to a name that has none), asks once before replacing
+    // the files that exist, writes the sheet as drawn last in `format`, all files or none,
+    // and tells the user when that failed.
+    void saveThroughDialog(const QString& filter, QString& name, const QString& suffix,
+                           ExportFormat format);
+    // Runs `work` on another thread with a progress dialog after half a second; false when the
+    // user cancelled. A close meanwhile waits until it has ended.
+    bool runBusy(const QString& label, const std::function<bool(const Progress&)>& work);
 
     std::shared_ptr<Prompts> prompts_;
     std::shared_ptr<GlyphCache> glyphs_;
     MainWindowLink mainWindow_;
-    CopybookSettings copybookSettings_;
+    SheetModel model_;
+    // The copybook of the model's text and placement, built again only when they change.
+    std::optional<Copybook> copybook_;
     int copybookSheet_ = 0;
     CopybookDialog* copybookDialog_ = nullptr;
     QAction* previousSheet_ = nullptr;
     QAction* nextSheet_ = nullptr;
-    // The sheet and copybook as drawn last, which the menu's outputs print.
-    std::optional<SheetLayout> drawnLayout_;
-    Copybook drawnCopybook_;
+    // The sheet as drawn last, in print colours, which the menu's outputs print; nothing before
+    // the first drawing.
+    std::optional<SheetDocument> drawn_;
+    // While an output is being written, and whether the window was closed meanwhile.
+    bool busy_ = false;
+    std::atomic<bool> closeWhenIdle_ = false;  // read by the output's thread
     // The names chosen last in the PDF and PNG dialogs.
     QString pdfFileName_;
     QString pngFileName_;

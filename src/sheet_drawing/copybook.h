@@ -1,19 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <cstdint>
-#include <functional>
+#include <optional>
+
+#include "canvas/colors.h"
 
 namespace zige {
+
+struct SheetModel;
 
 // The grid in each cell of a sheet.
 enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, None };
 
 // The colour of the pale copies to trace over (描红).
 enum class TraceTint { Grey, Red };
+
+// A choice as the command line names it and as the user reads it, in the order offered.
+template <typename Value>
+struct Named {
+    Value value;
+    QLatin1String option;
+    QStringView label;
+};
+
+// The choice of `names` that the command line calls `option`, or nothing.
+template <typename Value, std::size_t n>
+std::optional<Value> choiceNamed(const Named<Value> (&names)[n], QStringView option) {
+    for (const Named<Value>& name : names)
+        if (name.option == option) return name.value;
+    return std::nullopt;
+}
+// The name of `value` among `names`, which hold every value.
+template <typename Value, std::size_t n>
+const Named<Value>& nameOf(const Named<Value> (&names)[n], Value value) {
+    for (const Named<Value>& name : names)
+        if (name.value == value) return name;
+    return names[0];
+}
+
+inline constexpr Named<CellGrid> kCellGrids[] = {
+    {CellGrid::Quick, QLatin1String("quick"), u"速成宝格"},
+    {CellGrid::Tian, QLatin1String("tian"), u"田字格"},
+    {CellGrid::Rice, QLatin1String("mi"), u"米字格"},
+    {CellGrid::NineSquare, QLatin1String("nine"), u"九宫格"},
+    {CellGrid::EightTrigram, QLatin1String("bagua"), u"八卦格"},
+    {CellGrid::None, QLatin1String("none"), u"无"},
+};
+inline constexpr Named<TraceTint> kTraceTints[] = {
+    {TraceTint::Grey, QLatin1String("grey"), u"浅灰"},
+    {TraceTint::Red, QLatin1String("red"), u"浅红"},
+};
+
+// How many copies of each kind a row may have, and how light the pale ones may be (percent).
+inline constexpr int kMostCopies = 99;
+inline constexpr int kDarkestTrace = 50;
+inline constexpr int kLightestTrace = 95;
 
 // What the user sets for a copybook (字帖). Empty text means no copybook: plain cells.
 struct CopybookSettings {
@@ -35,24 +82,55 @@ struct GlyphPlacement {
     QString fontName;
     float pointSize = 120;
     QRectF gridBox{10, 10, 2400, 2400};
+
+    bool operator==(const GlyphPlacement&) const = default;
 };
 
-// The characters to practise, one per row: a surrogate pair stays one character; spaces and
-// line breaks are skipped.
+// The cells a practice text gives: one per user-perceived character (a flag, an emoji with its
+// skin tone, a letter with its accents), spaces and line breaks skipped.
 QStringList practiceCharacters(const QString& text);
+// Whether `text` holds anything but spaces and line breaks: whether it asks for a copybook.
+bool hasPracticeText(const QString& text);
 
+// What became of the practice text's characters other than being drawn in the chosen face.
+struct CopybookReport {
+    struct Substitute {
+        QString family;  // the face that draws them instead
+        QStringList characters;
+    };
+    QString family;                 // the face asked for
+    QList<Substitute> substituted;  // drawn, in another face
+    QStringList undrawable;         // no installed face has them: left out
+    QStringList invisible;          // control, zero-width and direction characters: left out
+
+    // A few lines whatever the text: how many of each kind, and the first few of them, each
+    // isolated so that a right-to-left character cannot turn the line around.
+    QStringList lines() const;
+};
+
+// One row of a copybook: its character in the model and pale copies, and the reading shown over
+// the model.
+struct CopybookRow {
+    QString character;
+    QString pinyin;  // with tone marks; "" when unknown
+};
+
+// A copybook ready to draw: the rows its text gives, on as many sheets as they need.
 struct Copybook {
     CopybookSettings settings;
     GlyphPlacement placement;
-    QStringList characters;
-    // The reading with tone marks shown over a model character, or "" when unknown.
-    std::function<QString(const QString& character)> pinyinOf;
+    QList<CopybookRow> rows;
+    CopybookReport report;
 
-    bool isEmpty() const { return characters.isEmpty(); }
-    // Sheets needed for every character, `rows` rows a sheet; at least one.
-    int sheetCount(std::int32_t rows) const;
+    bool isEmpty() const { return rows.isEmpty(); }
+    // Sheets needed for every row, `rowsPerSheet` rows a sheet; at least one.
+    int sheetCount(std::int32_t rowsPerSheet) const;
     // The colour of the pale copies, as a colour value 0x00BBGGRR.
-    std::uint32_t traceColor() const;
+    ColorValue traceColor() const;
 };
+
+// The copybook of `model`'s text, in `model`'s face: characters no face can draw and invisible
+// ones are left out and reported, as are characters another face draws.
+Copybook buildCopybook(const SheetModel& model);
 
 }  // namespace zige

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/translations.h"
+#include "core/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/sheet_export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+#include "core/file_writing.h"
+#include "core/step_failed.h"
+#include "core/twips.h"
+#include "export/page_painting.h"
+#include "export/print_image.h"
+
+namespace zige {
+
+namespace {
+
+constexpr double kScreenDpi = 96;
+
+// The name of page `page` (from 0) of an image set saved as `path`.
+QString pageFileName(const QString& path, int page) {
+    if (page == 0) return path;
+    const QFileInfo info(path);
+    const QString numbered = info.completeBaseName() + QStringLiteral("-%1").arg(page + 1);
+    const QString file =
+        info.suffix().isEmpty() ? numbered : numbered + QLatin1Char('.') + info.suffix();
+    return info.dir().filePath(file);
+}
+
+QString tooLarge(const SheetDocument& document, int page, double dpi) {
+    const SheetLayout layout = document.layout(page);
+    const auto pixels = [dpi](double twips) { return twips * dpi / kTwipsPerInch; };
+    return QStringLiteral("%1 dpi 的图片太大（%2 × %3 像素），或内存不足")
+        .arg(dpi)
+        .arg(pixels(layout.across.extentTwips()), 0, 'f', 0)
+        .arg(pixels(layout.down.extentTwips()), 0, 'f', 0);
+}
+
+}  // namespace
+
+std::optional<ExportFormat> exportFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) return ExportFormat::Pdf;
+    if (suffix == QLatin1String("png")) return ExportFormat::Png;
+    if (suffix == QLatin1String("bmp")) return ExportFormat::Bmp;
+    return std::nullopt;
+}
+
+QStringList exportFiles(const QString& path, ExportFormat format, int pageCount) {
+    QStringList files;
+    const int count = format == ExportFormat::Pdf ? 1 : std::max(pageCount, 1);
+    for (int page = 0; page < count; ++page) files.append(pageFileName(path, page));
+    return files;
+}
+
+ExportResult exportDocument(const SheetDocument& document, ExportFormat format, const QString& path,
+                            double dpi, const Progress& progress) {
+    ExportResult result;
+    StagedFiles staged;
+    const auto failed = [&](const QString& file, const QString& reason) {
+        result.failedPath = file;
+        result.reason = reason;
+        return result;
+    };
+    bool cancelled = false;
+    const Progress told = [&](int done, int total) {
+        cancelled = progress && !progress(done, total);
+        return !cancelled;
+    };
+    const QStringList files = exportFiles(path, format, document.pageCount);
+    for (int page = 0; page < files.size(); ++page) {
+        QFile* file = staged.stage(files[page]);
+        if (!file) return failed(staged.failedPath(), staged.failure());
+        bool written = false;
+        if (format == ExportFormat::Pdf) {
+            written = writePdf(document, *file, told);
+        } else {
+            const double imageDpi = format == ExportFormat::Bmp ? kScreenDpi : dpi;
+            QImage image;
+            try {
+                image = sheetImage(document, page, imageDpi);
+            } catch (const StepFailed&) {
+                return failed(files[page], tooLarge(document, page, imageDpi));
+            }
+            written = format == ExportFormat::Png ? writePng(image, *file) : writeBmp(image, *file);
+            if (written) told(page + 1, int(files.size()));
+        }
+        if (cancelled) {
+            result.cancelled = true;
+            return result;
+        }
+        if (!written)
+            return failed(files[page],
+                          file->error() != QFileDevice::NoError
+                              ? fileFailureReason(errno, file->errorString())
+                              : QStringLiteral("无法生成%1文件")
+                                    .arg(format == ExportFormat::Pdf ? QStringLiteral(" PDF ")
+                                                                     : QStringLiteral("图片")));
+    }
+    if (!staged.commit()) return failed(staged.failedPath(), staged.failure());
+    return result;
+}
+
+}  // namespace zige

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include "canvas/colors.h"
+#include "views/grid_styles.h"
+
+namespace zige {
+
+class Canvas;
+struct Copybook;
+struct CopybookRow;
+struct SheetCell;
+struct SheetColors;
+
+// Draws the cells of a copybook's rows: each cell's grid, and the row's character in it as a
+// model or a pale copy to trace over, with its reading over the model.
+class CopybookCells {
+public:
+    CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
+                  const QuickGridPens& pens);
+
+    bool isEmpty() const;
+    // Cell `column` (from 0) of the copybook's row `row` (from 0; past the last row, empty
+    // cells): its grid, and what it holds. `spaceAbove` is the free room above it, in twips.
+    void draw(const SheetCell& cell, qint64 row, int column, double spaceAbove);
+
+private:
+    // What one cell of a practice row holds.
+    enum class Copy { None, Model, Trace };
+
+    // The grid under the glyph; pale copies go between the band and the lines, so the lines
+    // stay visible through them, the model on top of everything as in the main window's views.
+    void drawPractice(const SheetCell& cell, const CopybookRow* row, Copy copy, double spaceAbove);
+    // The main window's grid box mapped onto the cell: the glyph keeps its place against the
+    // grid lines, stretched as the cell's sides are to the box's.
+    void printGlyph(const SheetCell& cell, const QString& character, ColorValue color);
+    // Small, centred over the cell: in the space above it when that is the larger room, else in
+    // the cell above the glyph's ink; never over a stroke, and left out where neither room
+    // takes a readable size.
+    void printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,
+                     double inkTop);
+    // How far below the cell's top the model glyph's ink begins, in twips.
+    double glyphInkTop(const SheetCell& cell, const QString& character);
+
+    Canvas& canvas_;
+    const Copybook& book_;
+    const SheetColors& colors_;
+    const QuickGridPens pens_;
+};
+
+}  // namespace zige

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheet_drawing/sheet_model.h"
+
+#include "core/numbers.h"
+
+namespace zige {
+
+namespace {
+
+SheetAxis axis(const SheetModel& m, LayoutValue count, LayoutValue size, LayoutValue gap,
+               LayoutValue before, LayoutValue after) {
+    return {toInt32(m.text(count)), toInt32(m.text(size)), toInt32(m.text(gap)),
+            toInt32(m.text(before)), toInt32(m.text(after))};
+}
+
+}  // namespace
+
+SheetAxis SheetModel::across() const {
+    using enum LayoutValue;
+    return axis(*this, Columns, CellWidth, ColumnGap, LeftMargin, RightMargin);
+}
+
+SheetAxis SheetModel::down() const {
+    using enum LayoutValue;
+    return axis(*this, Rows, CellHeight, RowGap, TopMargin, BottomMargin);
+}
+
+}  // namespace zige

@@ -1,0 +1,79 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""`zige copybook` as a user runs it: installed, from a folder of its own, with no display. The
+PDF is read back by poppler (pages, embedded fonts, the practised characters in order); bad
+arguments give status 2, a write that fails status 1, each with one line naming the problem and
+no file written. Usage: command_line.py BUILD_DIR
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+if not all(shutil.which(tool) for tool in ("pdfinfo", "pdffonts", "pdftotext")):
+    print("SKIP: poppler-utils is not installed")
+    sys.exit(77)
+
+work = Path(tempfile.mkdtemp(prefix="zige-command-"))
+subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", str(work / "prefix")], check=True,
+               capture_output=True)
+env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+
+def zige(*arguments, stdin=None):
+    return subprocess.run([str(work / "prefix/bin/zige"), *arguments], cwd=work, env=env, input=stdin,
+                          capture_output=True, text=True, timeout=120)
+
+
+def check(condition, what):
+    if not condition:
+        sys.exit(f"FAIL: {what}")
+    print(f"ok: {what}")
+
+
+for option in ("--help", "--version"):
+    result = zige(option)
+    check(result.returncode == 0 and result.stdout and not result.stderr, f"zige {option} answers")
+
+# 30 characters from standard input on sheets of 21 rows: two pages, the fonts embedded, the
+# characters back in order, each as its model and three pale copies.
+text = "永字八法天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往秋收冬藏闰余成岁"
+result = zige("copybook", "--file", "-", "-o", "book.pdf", stdin=text)
+check(result.returncode == 0 and not result.stderr, "a copybook of 30 characters is written")
+info = subprocess.run(["pdfinfo", "book.pdf"], cwd=work, capture_output=True, text=True).stdout
+check("Pages:           2\n" in info and "595.276 x 841.89 pts (A4)" in info, "two A4 pages")
+fonts = subprocess.run(["pdffonts", "book.pdf"], cwd=work, capture_output=True, text=True).stdout
+check(len(fonts.splitlines()) > 2 and all(" yes " in line for line in fonts.splitlines()[2:]),
+      "every font embedded")
+read = subprocess.run(["pdftotext", "book.pdf", "-"], cwd=work, capture_output=True, text=True).stdout
+rows = [line.replace(" ", "") for line in read.splitlines() if line.strip(" \f")]
+check(rows == [c * 4 for c in text], "the characters come back in order, four to a row")
+
+# One cell per user-perceived character; what cannot be drawn or seen is left out and named, as
+# the dialog does.
+result = zige("copybook", "永🇨🇳👍🏽e\u0301\u200f", "-o", "odd.png", "--quiet")
+told = result.stderr.splitlines()
+check(result.returncode == 0 and any(line.endswith("不可见的控制字符已略去：U+200F") for line in told),
+      "an invisible character is named")
+for cluster in ("🇨🇳", "👍🏽"):
+    check(any(f"「\u2068{cluster}\u2069」" in line for line in told) or "没有字体" not in result.stderr,
+          f"{cluster} is named whole where no face draws it")
+
+# Bad arguments and failed writes: their status, one line naming the problem, no file.
+before = sorted(os.listdir(work))
+for arguments, status, named in [
+        (["--traces", "-1", "-o", "x.pdf"], 2, "--traces"),
+        (["--dpi", "0", "-o", "x.png"], 2, "--dpi"),
+        (["--dpi", "100000", "-o", "x.png"], 2, "--dpi"),
+        (["--grid", "hexagon", "-o", "x.pdf"], 2, "--grid"),
+        (["永"], 2, "-o"),
+        (["永", "-o", "x.txt"], 2, "x.txt"),
+        (["永", "--columns", "5000", "--rows", "5000", "-o", "x.pdf"], 2, "字格"),
+        (["永", "-o", "missing/x.pdf"], 1, "文件夹不存在"),
+        (["--file", "missing.txt", "-o", "x.pdf"], 1, "missing.txt")]:
+    result = zige("copybook", *arguments)
+    check(result.returncode == status and len(result.stderr.splitlines()) == 1 and named in result.stderr,
+          f"{' '.join(arguments)}: status {status}, {result.stderr.strip()}")
+check(sorted(os.listdir(work)) == before, "no file written by any of them")
+shutil.rmtree(work)

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What reaches the files a copybook is saved as, through the sheet window headless: print
+// colours whatever the desktop's, the same files from the window as from `zige copybook`, a
+// cancelled save that leaves nothing behind, what the text's characters become, and the
+// settings kept from one run to the next.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "grid_sheet/sheet_window.h"
+#include "test_support.h"
+#include "ui/picture_box.h"
+
+using namespace zige;
+using namespace zige::test;
+
+namespace {
+
+// Every page of a PDF file rendered by poppler, as one list of images.
+QList<QImage> pdfPages(const QString& pdf) {
+    QTemporaryDir folder;
+    QProcess::execute("pdftoppm", {"-r", "40", "-png", pdf, folder.filePath("page")});
+    QList<QImage> pages;
+    for (const QFileInfo& page : QDir(folder.path()).entryInfoList({"*.png"}, QDir::Files))
+        pages.append(QImage(page.filePath()).convertToFormat(QImage::Format_RGB32));
+    return pages;
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(30, 30, 30));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    return dark;
+}
+
+}  // namespace
+
+class SheetOutputsTest : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<SheetWindow> window;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    template <typename T>
+    T* control(const char* name) const {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        if (!widget) qFatal("no control %s", name);
+        return widget;
+    }
+    QString path(const QString& name) const { return folder->filePath(name); }
+    void newWindow() {
+        window = std::make_unique<SheetWindow>(prompts);
+        window->Form_Load();
+        window->show();
+    }
+    // Types into lists ("Combo5=8 Combo6=3") and redraws as a pick would.
+    void redraw(const QString& texts) {
+        for (const QString& text : texts.split(' ', Qt::SkipEmptyParts))
+            control<QComboBox>(qPrintable(text.section('=', 0, 0)))
+                ->setEditText(text.section('=', 1));
+        window->Form_Resize();
+    }
+    // Saves the sheet through the menu entry `output` under each name.
+    void save(const char* output, const QStringList& names) {
+        for (const QString& name : names) {
+            prompts->files = {path(name)};
+            window->findChild<QAction*>(output)->trigger();
+        }
+    }
+    QLabel* openCopybook(const QString& text) {
+        window->findChild<QAction*>("copybook")->trigger();
+        control<QPlainTextEdit>("practiceText")->setPlainText(text);
+        return control<QLabel>("report");
+    }
+
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("poppler-utils is not installed");
+    }
+    void init() {
+        startWithoutSettings();
+        folder = std::make_unique<QTemporaryDir>();
+        prompts = std::make_shared<ScriptedPrompts>();
+        newWindow();
+    }
+    void cleanup() {
+        window.reset();
+        QGuiApplication::setPalette(QPalette());
+    }
+
+    // A dark desktop darkens the screen's canvas, never the paper: PNG, BMP and PDF come out as
+    // with the light one, models and pinyin black on white.
+    void printColoursIgnoreTheDesktop() {
+        openCopybook("永字");
+        control<QCheckBox>("pinyin")->setChecked(true);
+        control<QComboBox>("tint")->setCurrentIndex(1);
+        redraw("Combo4=6");
+        save("exportPng", {"light.png"});
+        save("saveBmp", {"light.bmp"});
+        save("exportPdf", {"light.pdf"});
+        QGuiApplication::setPalette(darkPalette());
+        window->Form_Resize();
+        QCOMPARE(control<PictureBox>("Picture2")->Image().pixelColor(2, 2), QColor(30, 30, 30));
+        save("exportPng", {"dark.png"});
+        save("saveBmp", {"dark.bmp"});
+        save("exportPdf", {"dark.pdf"});
+        QCOMPARE(QImage(path("dark.png")), QImage(path("light.png")));
+        QCOMPARE(fileBytes(path("dark.bmp")), fileBytes(path("light.bmp")));
+        const QList<QImage> light = pdfPages(path("light.pdf"));
+        QCOMPARE(pdfPages(path("dark.pdf")), light);
+        QVERIFY(countPixels(light.value(0), isDark) > 50);  // the models' ink is there
+    }
+
+    // `zige copybook` writes, byte for byte, the files the window saves for the same settings,
+    // a set of images one file per page.
+    void commandWritesWhatTheWindowSaves() {
+        openCopybook("永字八法");
+        control<QSpinBox>("models")->setValue(2);
+        control<QSpinBox>("traces")->setValue(2);
+        control<QComboBox>("grid")->setCurrentIndex(1);
+        control<QComboBox>("tint")->setCurrentIndex(1);
+        control<QSpinBox>("lightness")->setValue(60);
+        control<QCheckBox>("pinyin")->setChecked(true);
+        redraw("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
+        save("exportPng", {"window.png"});
+        save("saveBmp", {"window.bmp"});
+        save("exportPdf", {"window.pdf"});
+        for (const char* name : {"command.png", "command.bmp", "command.pdf"}) {
+            QProcess command;
+            command.start(
+                ZIGE_PROGRAM,
+                {"copybook", "永字八法",     "--models", "2",      "--traces",    "2",
+                 "--grid",   "tian",         "--tint",   "red",    "--lightness", "60",
+                 "--pinyin", "--columns",    "8",        "--rows", "3",           "--row-gap",
+                 "4",        "--top-margin", "16",       "-o",     path(name)});
+            QVERIFY(command.waitForFinished(60000));
+            QCOMPARE(command.exitCode(), 0);
+        }
+        for (const char* name : {"%1.png", "%1-2.png", "%1.bmp", "%1-2.bmp"})
+            QCOMPARE(fileBytes(path(QString(name).arg("command"))),
+                     fileBytes(path(QString(name).arg("window"))));
+        QCOMPARE(pdfPages(path("command.pdf")), pdfPages(path("window.pdf")));
+        QVERIFY(QFileInfo(path("window-2.png")).size() > 1000);
+    }
+
+    // A long save shows its progress; 取消 leaves no new file behind and the old one as it was.
+    void cancelledSaveLeavesNothing() {
+        openCopybook(QString(2000, u'永'));
+        QVERIFY(writeFile(path("book.png"), "old"));
+        bool shown = false;
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, [&] {
+            for (QProgressDialog* dialog : window->findChildren<QProgressDialog*>())
+                if (dialog->isVisible() && !shown) {
+                    shown = true;
+                    dialog->findChild<QPushButton*>()->click();
+                }
+        });
+        cancel.start(20);
+        save("exportPng", {"book.png"});
+        QVERIFY(shown);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"book.png"});
+        QCOMPARE(fileBytes(path("book.png")), "old");
+        QVERIFY(prompts->asked.size() == 1);  // the overwrite question, and no failure
+    }
+
+    // One cell per user-perceived character; what no face draws and what cannot be seen is left
+    // out and named, in a report of a few lines however many there are, each isolated so that a
+    // right-to-left mark cannot turn a line around.
+    void whatTheTextHolds() {
+        const QString text = QString::fromUcs4(U"永🇨🇳👍🏽e\u0301字\u200F");
+        QCOMPARE(practiceCharacters(text).size(), 6);
+        QString unknown;  // 300 characters of CJK extension G, which no installed face has
+        for (char32_t c = 0x30000; c < 0x3012C; ++c) unknown += QString::fromUcs4(&c, 1);
+        const QLabel* report = openCopybook(text + unknown);
+        const Copybook& book = window->copybook();
+        QCOMPARE(book.rows.value(0).character, "永");
+        QVERIFY(book.rows.size() <= 5);  // the emoji may be drawn where a face has them
+        QCOMPARE(book.report.undrawable.size() + book.rows.size(), 305);
+        QCOMPARE(book.report.invisible, QStringList{"\u200F"});
+        const QStringList lines = report->text().split('\n');
+        QVERIFY2(lines.size() <= 4, qPrintable(report->text()));
+        QVERIFY(lines.filter("个字没有字体能显示，已略去：").value(0).endsWith(" 等"));
+        QVERIFY(lines.filter("不可见的控制字符").value(0).endsWith("U+200F"));
+        QVERIFY(report->sizeHint().height() < 8 * report->fontMetrics().lineSpacing());
+    }
+
+    // The copybook settings come back in the next run once its dialog is opened; until then the
+    // sheet starts as the plain sheet.
+    void settingsKeptBetweenRuns() {
+        const QImage plain = control<PictureBox>("Picture2")->Image().copy();
+        openCopybook("永");
+        control<QSpinBox>("traces")->setValue(5);
+        control<QComboBox>("grid")->setCurrentIndex(2);
+        const QImage book = control<PictureBox>("Picture2")->Image().copy();
+        window.reset();
+        newWindow();
+        QCOMPARE(control<PictureBox>("Picture2")->Image(), plain);
+        openCopybook("永");
+        QCOMPARE(control<QSpinBox>("traces")->value(), 5);
+        QCOMPARE(control<QComboBox>("grid")->currentText(), "米字格");
+        QCOMPARE(control<PictureBox>("Picture2")->Image(), book);
+    }
+};
+
+QTEST_MAIN(SheetOutputsTest)
+#include "test_sheet_outputs.moc"
