@@ -46,7 +46,7 @@ bench-build:
 fuzz:
 	@tools/ensure-deps.sh fuzz
 	@tools/configure.sh --werror build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZIGE_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
-	cmake --build build-fuzz -j $(JOBS) --target rtf_reader_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target rtf_reader_fuzz stroke_table_fuzz
 	fuzz/run.sh build-fuzz
 
 # The README's pictures, taken by the end-to-end suite in a real X server.

@@ -39,28 +39,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 }
 
 #ifdef ZIGE_CORPUS_MAIN
-#include <QDir>
-#include <QFile>
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: rtf_corpus_check FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    int count = 0;
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-            return 1;
-        }
-        const QByteArray data = file.readAll();
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.constData()),
-                               size_t(data.size()));
-        ++count;
-    }
-    std::printf("%d corpus files read\n", count);
-    return count > 0 ? 0 : 1;  // an empty or missing corpus is a broken setup, not a pass
-}
+#include "corpus_main.h"
 #endif

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the RTF reader fuzzer for a bounded time, starting from fuzz/corpus/.
-# Usage: fuzz/run.sh BUILD_DIR [SECONDS]   (default 60 s)
+# Runs each fuzzer for a bounded time, starting from its corpus: the RTF reader's from
+# fuzz/corpus/, the stroke table's from fuzz/corpus_strokes/.
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS]   (default 60 s each)
 # New inputs go to a scratch folder, so the committed corpus stays small; crashes and hangs are
 # written to fuzz/artifacts/ and fail the run.
 set -euo pipefail
 build=${1:?usage: fuzz/run.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-fuzzer="$build/fuzz/rtf_reader_fuzz"
-[ -x "$fuzzer" ] || { echo "no fuzzer at $fuzzer; configure with -DZIGE_FUZZ=ON" >&2; exit 1; }
-
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/corpus" "$here/artifacts"
+mkdir -p "$here/artifacts"
+
+run() {  # fuzzer, its corpus folder, libFuzzer options...
+  local fuzzer="$build/fuzz/$1" corpus=$2
+  shift 2
+  [ -x "$fuzzer" ] || { echo "no fuzzer at $fuzzer; configure with -DZIGE_FUZZ=ON" >&2; exit 1; }
+  mkdir -p "$scratch/$corpus"
+  "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$here/artifacts/" "$@" "$scratch/$corpus" "$here/$corpus"
+}
 
 # Control words the reader knows, so the fuzzer reaches its branches sooner.
 words=(rtf1 ansi ansicpg936 ansicpg1252 deff0 fonttbl colortbl red255 green0 blue0 stylesheet
@@ -28,6 +35,5 @@ words=(rtf1 ansi ansicpg936 ansicpg1252 deff0 fonttbl colortbl red255 green0 blu
 } > "$scratch/rtf.dict"
 
 export QT_QPA_PLATFORM=offscreen
-"$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
-  -print_final_stats=1 -dict="$scratch/rtf.dict" -artifact_prefix="$here/artifacts/" \
-  "$scratch/corpus" "$here/corpus"
+run rtf_reader_fuzz corpus -max_len=16384 -dict="$scratch/rtf.dict"
+run stroke_table_fuzz corpus_strokes -max_len=4096

@@ -6,7 +6,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${pref
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "install failed: ${result}")
 endif()
-foreach(path lib/zige/zige lib/zige/hz.txt share/applications/zige.desktop
+foreach(path lib/zige/zige lib/zige/hz.txt lib/zige/strokes.bin share/applications/zige.desktop
              share/icons/hicolor/scalable/apps/zige.svg share/metainfo/zige.metainfo.xml)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "missing ${path}")

@@ -22,7 +22,8 @@ import harness  # noqa: E402
 from harness import check  # noqa: E402
 
 FILES = {"/usr/bin/zige -> ../lib/zige/zige", "/usr/lib/zige/zige", "/usr/lib/zige/hz.txt",
-         "/usr/share/applications/zige.desktop", "/usr/share/icons/hicolor/scalable/apps/zige.svg",
+         "/usr/lib/zige/strokes.bin", "/usr/share/applications/zige.desktop",
+         "/usr/share/icons/hicolor/scalable/apps/zige.svg",
          "/usr/share/metainfo/zige.metainfo.xml", "/usr/share/doc/zige/copyright",
          "/usr/share/doc/zige/changelog.gz", "/usr/share/man/man1/zige.1.gz"}
 RUNTIME = ("libqt6widgets6", "qt6-translations-l10n", "fonts-arphic-ukai | fonts-arphic-uming | fonts-wqy-zenhei")

@@ -69,6 +69,30 @@ private slots:
         QCOMPARE(countPixels(image, isRed), dpr * dpr * (161 + 2 * 161 - 2 + 4));
     }
 
+    // A filled outline is smooth at its edges in device pixels, as glyphs are, on the screen and
+    // on a page: a square with its sides on half logical pixels has pale edges at a device pixel
+    // ratio of 1, and none at 2, where they fall on device pixel edges.
+    void outlinesFillSmoothlyInDevicePixels() {
+        QPainterPath square;
+        square.addRect(QRectF(307.5, 307.5, 300, 300));  // logical pixels 20.5 to 40.5
+        canvas().fillPath(square, rgb(255, 0, 0));
+        QImage page(185, 185, QImage::Format_RGB32);  // 96 dpi: twips at true size are pixels
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            VectorCanvas(painter, QRectF(0, 0, 2775, 2775)).fillPath(square, rgb(255, 0, 0));
+        }
+        for (const QImage& image : {box->Image(), page}) {
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (!isWhite(image.pixel(x, y))) ink |= QRect(x, y, 1, 1);
+            const bool dpr2 = image.devicePixelRatio() == 2;
+            QCOMPARE(ink, dpr2 ? QRect(41, 41, 40, 40) : QRect(20, 20, 21, 21));
+            QCOMPARE(countPixels(image, isRed), dpr2 ? 40 * 40 : 19 * 19);
+        }
+    }
+
     // Every entry of every list of both windows fits the edit field its style gives, less the
     // pixel the label keeps on each side (two for typed text). A font name wider still ends in
     // "…" instead of being cut through a character.

@@ -212,6 +212,16 @@ void RasterCanvas::printScaledText(const QString& text, const QFont& font, doubl
     forgetPen();
 }
 
+void RasterCanvas::fillOutline(const QPainterPath& outline, ColorValue color) {
+    QPainter& p = painter();
+    p.save();
+    // Antialiased in device pixels, as glyphs are, rather than snapped to whole pixels as lines.
+    p.setWorldTransform(QTransform::fromScale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillPath(outline, resolveColor(color));
+    p.restore();
+}
+
 // ---- Vector ----
 
 VectorCanvas::VectorCanvas(QPainter& painter, const QRectF& area,
@@ -255,6 +265,10 @@ void VectorCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue 
              DrawStyle == Solid ? Qt::SquareCap : Qt::FlatCap);
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(box);
+}
+
+void VectorCanvas::fillOutline(const QPainterPath& outline, ColorValue color) {
+    painter_.fillPath(outline, resolveColor(color));
 }
 
 void VectorCanvas::printText(const QString& text, const QFont& font) {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -57,6 +58,11 @@ public:
     // Prints `text` at (CurrentX, CurrentY) as Print does, its glyphs stretched by scaleX and
     // scaleY about that point: a character mapped from one box onto another of another size.
     void PrintScaled(const QString& text, double scaleX, double scaleY);
+    // Fills `outline`, in twips, with `color` and no pen: a shape drawn like a glyph, smooth at
+    // its edges, such as a stroke of a character.
+    void fillPath(const QPainterPath& outline, ColorValue color) {
+        if (!outline.isEmpty()) fillOutline(outline, color);
+    }
     // Shows what has been drawn.
     virtual void Refresh() {}
 
@@ -72,6 +78,7 @@ protected:
     virtual void printText(const QString& text, const QFont& font) = 0;
     virtual void printScaledText(const QString& text, const QFont& font, double scaleX,
                                  double scaleY) = 0;
+    virtual void fillOutline(const QPainterPath& outline, ColorValue color) = 0;
 
     // Gives `painter` a pen of `color`, `width` device units wide, in the current DrawStyle.
     // Most lines reuse the previous pen; making and setting a new one costs more than the line.
@@ -123,6 +130,7 @@ protected:
     void printText(const QString& text, const QFont& font) override;
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
+    void fillOutline(const QPainterPath& outline, ColorValue color) override;
 
 private:
     struct StrokeGrid;
@@ -151,6 +159,7 @@ protected:
     void printText(const QString& text, const QFont& font) override;
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
+    void fillOutline(const QPainterPath& outline, ColorValue color) override;
 
 private:
     QPainter& painter_;

@@ -1,0 +1,11 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Tests of the stroke table; included from tests/CMakeLists.txt after the Unihan table's, whose
+# ZIGE_UNICODE_DIR they read.
+zige_add_test(test_stroke_table test_stroke_table.cpp LIBS zige_text)
+target_compile_definitions(test_stroke_table PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
+
+# Every input the fuzzer kept still reads cleanly, with whatever compiler builds the tests.
+add_executable(strokes_corpus_check ${PROJECT_SOURCE_DIR}/fuzz/stroke_table_fuzz.cpp)
+target_compile_definitions(strokes_corpus_check PRIVATE ZIGE_CORPUS_MAIN)
+target_link_libraries(strokes_corpus_check PRIVATE zige_text)
+add_test(NAME strokes_fuzz_corpus COMMAND strokes_corpus_check ${PROJECT_SOURCE_DIR}/fuzz/corpus_strokes)

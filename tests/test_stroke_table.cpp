@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The stroke table as the program reads it: the checked-in file, checked against Unihan where
+// Debian's unicode-data is installed, and damaged files that must leave it unavailable.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include "test_support_gui.h"
+#include "text/stroke_table.h"
+#include "text/stroke_table_format.h"
+#include "text/stroke_table_writer.h"
+
+using namespace zige;
+using namespace zige::test;
+
+namespace {
+
+const QString kTable = ZIGE_SOURCE_DIR "/data/strokes.bin";
+
+}  // namespace
+
+class StrokeTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every stroke is one outline inside the box, and at least half of its median's points lie
+    // in it (some medians start just outside): an outline paired with another stroke's median,
+    // or turned upside down alone, fails.
+    void strokesLieInTheirBox() {
+        StrokeTable table(kTable);
+        QVERIFY2(table.available(), qPrintable(table.problem()));
+        QCOMPARE(table.characters().size(), 6763);
+        const QRectF box(0, 0, 1024, 1024);
+        QStringList wrong;
+        int strokes = 0;
+        for (const char32_t character : table.characters()) {
+            const QList<Stroke> all = table.strokes(character);
+            for (qsizetype i = 0; i < all.size(); ++i, ++strokes) {
+                const QPainterPath& outline = all[i].outline;
+                const QPolygonF& median = all[i].median;
+                // A point within a unit of the outline is in: the data's points are whole units.
+                const auto in = [&](QPointF p) {
+                    return outline.intersects(QRectF(p - QPointF(1, 1), QSizeF(2, 2)));
+                };
+                const auto inside = std::count_if(median.begin(), median.end(), in);
+                if (outline.toSubpathPolygons().size() != 1 ||
+                    !box.contains(outline.boundingRect()) || median.size() < 2 ||
+                    2 * inside < median.size())
+                    wrong << QString::fromUcs4(&character, 1) + QString::number(i + 1);
+            }
+        }
+        QCOMPARE(wrong.join(u' '), QString());
+        QCOMPARE(strokes, 71826);
+        // Top-down and in writing order: 三 from its top stroke, 川 from its left one.
+        QList<qreal> down, across;
+        for (const Stroke& stroke : table.strokes(U'三')) down << stroke.median[0].y();
+        for (const Stroke& stroke : table.strokes(U'川')) across << stroke.median[0].x();
+        QVERIFY(down.size() == 3 && down[0] < 400 && std::is_sorted(down.begin(), down.end()));
+        QVERIFY(across.size() == 3 && std::is_sorted(across.begin(), across.end()));
+    }
+
+    // The table holds exactly the hanzi of GB2312, by Unihan's G0 source, each with Unihan's
+    // first kTotalStrokes strokes.
+    void strokeCountsAgreeWithUnihan() {
+        QProcess bzip2;
+        bzip2.start("bzip2", {"-dc", ZIGE_UNICODE_DIR "/Unihan_IRGSources.txt.bz2"});
+        if (!bzip2.waitForFinished(-1) || bzip2.exitCode() != 0)
+            QSKIP("unicode-data or bzip2 is not installed");
+        QList<QByteArray> gb2312;
+        QHash<QByteArray, QByteArray> totals;  // "U+5B57" -> "6"
+        for (const QByteArray& line : bzip2.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> f = line.split('\t');
+            if (f.size() == 3 && f[1] == "kTotalStrokes") totals[f[0]] = f[2].split(' ')[0];
+            if (f.size() == 3 && f[1] == "kIRG_GSource" && f[2].startsWith("G0-")) gb2312 << f[0];
+        }
+        QStringList expected, actual;
+        for (const QByteArray& code : gb2312) expected << code + ' ' + totals[code];
+        StrokeTable table(kTable);
+        for (const char32_t character : table.characters())
+            actual << QString::asprintf("U+%04X %lld", unsigned(character),
+                                        qint64(table.strokes(character).size()));
+        QCOMPARE(actual, expected);
+    }
+
+    // A file that is missing, cut short or changed anywhere leaves the table unavailable, with
+    // its reason, and without a character.
+    void damagedFileIsUnavailable_data() {
+        QTest::addColumn<QByteArray>("bytes");  // null: no file at all
+        QTest::addColumn<QString>("problem");
+        const QByteArray good = fileBytes(kTable);
+        const auto changed = [&](qsizetype at, char byte) {
+            QByteArray bytes = good;
+            bytes[at] = byte;
+            return bytes;
+        };
+        const QString damaged = "笔顺数据文件已损坏";
+        QTest::newRow("missing") << QByteArray() << "找不到笔顺数据文件";
+        QTest::newRow("empty") << QByteArray("") << damaged;
+        QTest::newRow("cut short") << good.left(good.size() / 2) << damaged;
+        QTest::newRow("magic") << changed(0, 'z') << damaged;
+        QTest::newRow("version") << changed(8, 2) << "笔顺数据文件的版本不对";
+        QTest::newRow("count") << changed(16, char(good[16] + 1)) << damaged;
+        QTest::newRow("a point") << changed(good.size() - 2, char(good[good.size() - 2] ^ 4))
+                                 << damaged;
+    }
+    void damagedFileIsUnavailable() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("strokes.bin");
+        StrokeTable table(path);  // read on first use, not here
+        if (!bytes.isNull()) QVERIFY(writeFile(path, bytes));
+        QCOMPARE(table.available(), false);
+        QCOMPARE(table.problem(), problem);
+        QCOMPARE(table.characters(), QList<char32_t>());
+        QCOMPARE(table.strokes(U'字').size(), 0);
+    }
+
+    // A record that leaves the box or holds an unknown segment gives no strokes, whatever the
+    // file's check sum says, while the rest of the table reads.
+    void malformedRecordsGiveNoStrokes() {
+        const StrokeSource line{{{100, 500}, {900, 500}}, {1}, {{120, 500}, {880, 500}}};
+        StrokeSource beyond = line, unknown = line;
+        beyond.outline[1].rx() = 1025;
+        unknown.segments[0] = 0;
+        StrokeTable table = StrokeTable::fromBytes(
+            writeStrokeTable({{U'一', {line}}, {U'二', {line, beyond}}, {U'三', {unknown}}}));
+        QVERIFY(table.available());
+        QCOMPARE(table.strokes(U'一').size(), 1);
+        QCOMPARE(table.strokes(U'二').size(), 0);
+        QCOMPARE(table.strokes(U'三').size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(StrokeTableTest)
+#include "test_stroke_table.moc"
