@@ -325,7 +325,14 @@ private slots:
         for (const auto& [character, image] : frames) {
             w->window->CurrentChar = character;
             w->window->RefreshViews();
-            QVERIFY2(w->view() == image,
+            // A glyph rasterised afresh may differ by a few levels at its edges, another glyph
+            // in hundreds of pixels.
+            const QImage drawn = w->view();
+            int differ = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    differ += isDark(image.pixel(x, y)) != isDark(drawn.pixel(x, y));
+            QVERIFY2(differ < countPixels(image, isDark) / 50,
                      qPrintable("the rice view at a frame is not " + character));
         }
     }
