@@ -114,7 +114,8 @@ FLOORS = {
 rows = {}  # name -> list of seconds (or bytes, or a rate)
 frame_rates = []  # the display's, as the listing's window reports it
 for file in sorted(results.glob("*.json")):
-    for run in json.loads(file.read_text())["benchmarks"]:
+    # Interleaved repetitions come in random order: each program's rows in the order it names them.
+    for run in sorted(json.loads(file.read_text())["benchmarks"], key=lambda run: run.get("family_index", 0)):
         if run.get("run_type") != "iteration":
             continue
         name = run["run_name"].split("/")[0]
