@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet's print outputs, offscreen: the PDF of the default sheet and of 50 x 50 cells of 12
-// units, each next to its floor, the same strokes drawn by bare QPainter calls on a QPdfWriter
-// at the same page breaks; and the default sheet as a 300 dpi PNG.
+// units, and the default sheet as a 300 dpi PNG, each next to its floor: the same strokes drawn
+// by bare QPainter calls on a QPdfWriter at the same page breaks, or into an image written by
+// QImageWriter.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
+#include <cmath>
 
 #include "export/page_painting.h"
 #include "export/print_image.h"
@@ -31,9 +34,9 @@ void exportPdf(benchmark::State& state, Sheet sheet) {
     for (auto _ : state) benchmark::DoNotOptimize(zige::pdfBytes(document).size());
 }
 
-// Per cell the filled band and its dotted outline, six solid lines and eight dotted ones, in
-// twips on an A4 QPdfWriter, 21 rows to a page.
-void floorPdf(benchmark::State& state, Sheet sheet) {
+// Rows `first` to `first` + 20 of the sheet in twips, by bare QPainter calls: per cell the filled
+// band and its dotted outline, six solid lines and eight dotted ones.
+void floorPage(QPainter& p, Sheet sheet, int first) {
     const double u = 11907.0 / 216;
     const QColor ink(0, 0, 128), band(255, 255, 192);
     const QPen solid(ink, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
@@ -44,6 +47,24 @@ void floorPdf(benchmark::State& state, Sheet sheet) {
                                 {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
                                 {0, .3, .3, 0},         {.7, 0, 1, .3},
                                 {0, .75, .25, 1},       {.75, 1, 1, .75}};
+    p.fillRect(QRectF(0, 0, 11905.5, 16837.8), Qt::white);
+    for (int i = 0; i < sheet.columns; ++i)
+        for (int j = 0; j < std::min(21, sheet.rows - first); ++j) {
+            const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
+            const auto at = [&](double fx, double fy) { return QPointF(x + fx * s, y + fy * s); };
+            const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
+            p.fillRect(bandRect.adjusted(-7.5, -7.5, 7.5, 7.5), band);
+            p.setPen(dotted);
+            p.drawRect(bandRect);
+            p.setPen(solid);
+            for (const auto& l : heavy) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
+            p.setPen(dotted);
+            for (const auto& l : light) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
+        }
+}
+
+// The same strokes on an A4 QPdfWriter, 21 rows to a page.
+void floorPdf(benchmark::State& state, Sheet sheet) {
     for (auto _ : state) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -55,22 +76,7 @@ void floorPdf(benchmark::State& state, Sheet sheet) {
             if (first > 0) writer.newPage();
             p.resetTransform();
             p.scale(1200.0 / 1440, 1200.0 / 1440);
-            p.fillRect(QRectF(0, 0, 11905.5, 16837.8), Qt::white);
-            for (int i = 0; i < sheet.columns; ++i)
-                for (int j = 0; j < std::min(21, sheet.rows - first); ++j) {
-                    const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
-                    const auto at = [&](double fx, double fy) {
-                        return QPointF(x + fx * s, y + fy * s);
-                    };
-                    const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
-                    p.fillRect(bandRect.adjusted(-7.5, -7.5, 7.5, 7.5), band);
-                    p.setPen(dotted);
-                    p.drawRect(bandRect);
-                    p.setPen(solid);
-                    for (const auto& l : heavy) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
-                    p.setPen(dotted);
-                    for (const auto& l : light) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
-                }
+            floorPage(p, sheet, first);
         }
         p.end();
         benchmark::DoNotOptimize(bytes.size());
@@ -81,6 +87,29 @@ void exportPng(benchmark::State& state) {
     const zige::SheetDocument document = zige::plainSheet(layout({14, 21}));
     for (auto _ : state)
         benchmark::DoNotOptimize(zige::pngBytes(zige::sheetImage(document, 0)).size());
+}
+
+// The same page drawn into an A4 image at 300 dpi and written by QImageWriter as the program
+// writes it: a PNG with the page's three colours as its palette and the resolution recorded.
+void floorPng(benchmark::State& state) {
+    const int dotsPerMetre = int(std::lround(300 / 0.0254));
+    const QList<QRgb> colours = {qRgb(255, 255, 255), qRgb(0, 0, 128), qRgb(255, 255, 192)};
+    for (auto _ : state) {
+        QImage image(2480, 3508, QImage::Format_RGB32);
+        {
+            QPainter p(&image);
+            p.scale(300.0 / 1440, 300.0 / 1440);
+            floorPage(p, {14, 21}, 0);
+        }
+        QImage indexed = image.convertToFormat(QImage::Format_Indexed8, colours);
+        indexed.setDotsPerMeterX(dotsPerMetre);
+        indexed.setDotsPerMeterY(dotsPerMetre);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png").write(indexed);
+        benchmark::DoNotOptimize(bytes.size());
+    }
 }
 
 }  // namespace
@@ -98,6 +127,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("PDF export 50x50 [floor]", floorPdf, Sheet{50, 50})
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("PNG export 300 dpi default", exportPng)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PNG export 300 dpi default [floor]", floorPng)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The grid sheet, offscreen: DrawSheet for the default sheet and for 50 x 50 cells of 12 units,
 // each next to its floor, a bare QPainter loop drawing the same figures into an image of the
-// same size; and saving the default sheet as BMP.
+// same size; and saving the default sheet as BMP, next to the same image written by QImageWriter.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <memory>
@@ -129,6 +131,22 @@ void saveDefault(benchmark::State& state) {
     for (auto _ : state) window->Command1_Click();
 }
 
+// The same drawn sheet, its 96 dpi recorded, written by QImageWriter as BMP into a QSaveFile that
+// replaces the file when complete, as the program writes it.
+void floorSave(benchmark::State& state) {
+    QTemporaryDir folder;
+    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(QString()));
+    QImage image = window->findChild<zige::PictureBox*>(QStringLiteral("Picture2"))->Image();
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        QSaveFile file(folder.filePath(QStringLiteral("sheet.bmp")));
+        file.open(QIODevice::WriteOnly);
+        QImageWriter(&file, "bmp").write(image);
+        file.commit();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +166,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("DrawSheet copybook 21 [floor]", floorLoop, Sheet{14, 21}, true)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save default sheet", saveDefault)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("save default sheet [floor]", floorSave)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

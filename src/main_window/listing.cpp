@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The character listing: every code of zones 16 to 87 into Text1, one per line, while the views
-// follow; a click on Text1 stops it.
+// follow; a click on Text1 stops it. The quick grid view draws every character, as its overlay
+// gathers them; the other views and the information lines, which only a screen can show, are
+// drawn once per displayed frame with the character then current.
 #include "main_window/listing.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <utility>
 
 #include "core/step_failed.h"
 #include "main_window/character_code.h"
 #include "main_window/main_window.h"
 #include "ui/frame_pacer.h"
+#include "ui/picture_box.h"
 #include "ui/prompts.h"
 
 namespace zige {
@@ -53,6 +58,29 @@ QString MainWindow::listingText() const { return zige::listingText(*Text1); }
 
 void MainWindow::Text1_Click() { StopListing = true; }
 
+void MainWindow::drawListed() {
+    const ViewInputs inputs = viewInputs();
+    try {
+        zige::RefreshQuickView(Picture4->canvas(), inputs);
+        listedFrame_ = inputs;
+    } catch (const StepFailed&) {
+        // A value the views refuse stops a full redraw in its first view: the full redraw then.
+        RefreshViews();
+    }
+}
+
+void MainWindow::drawListedFrame() {
+    if (!listedFrame_) return;
+    const ViewInputs inputs = *std::exchange(listedFrame_, std::nullopt);
+    updateInfoLines(inputs);
+    // The quick view took these values, so these views do too; the guard only keeps any failure
+    // from crossing the event loop, as this runs inside it.
+    skipOnFailure([&] {
+        zige::RefreshGridViews({&Picture1->canvas(), &Picture2->canvas(), &Picture3->canvas()},
+                               inputs);
+    });
+}
+
 void MainWindow::Command1_Click() {
     // Every yield may run any handler, close this window or destroy it; after each one the
     // listing only goes on while the window is still open.
@@ -71,7 +99,11 @@ void MainWindow::Command1_Click() {
     StopListing = false;
     // Every character still changes the window and every yield handles input, but the window
     // paints once per display frame: at ~800 characters a second most paints would never show.
-    const FramePacer pacer(this);
+    const FramePacer pacer(this, [this] { drawListedFrame(); });
+    // However the listing ends, the views show its last character as a full redraw would.
+    const auto lastFrame = qScopeGuard([&] {
+        if (self) drawListedFrame();
+    });
 
     for (int zone = 16; zone <= 87 && !StopListing; ++zone) {
         for (int position = 1; position <= 94; ++position) {
@@ -84,7 +116,7 @@ void MainWindow::Command1_Click() {
             Command1->setText(QString::number(counter));
             QCoreApplication::processEvents();
             if (gone()) return;
-            skipOnFailure([&] { RefreshViews(); });
+            skipOnFailure([&] { drawListed(); });
         }
     }
 

@@ -119,19 +119,27 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::RefreshViews() {
-    updateInfoLines();
+    // Anything a listing left for the next frame first, so a redraw that stops early leaves the
+    // views as drawing every listed character in full would have.
+    drawListedFrame();
+    const ViewInputs inputs = viewInputs();
+    updateInfoLines(inputs);
     zige::RefreshViews(
         {&Picture1->canvas(), &Picture2->canvas(), &Picture3->canvas(), &Picture4->canvas()},
-        {CurrentChar, Combo1->currentText(), Combo4->currentText(), Combo5->currentText(),
-         Combo6->currentText(), Combo7->currentText(), Combo8->currentText(),
-         Check1->checkState() != Qt::Unchecked});
+        inputs);
+}
+
+ViewInputs MainWindow::viewInputs() const {
+    return {CurrentChar,           Combo1->currentText(),
+            Combo4->currentText(), Combo5->currentText(),
+            Combo6->currentText(), Combo7->currentText(),
+            Combo8->currentText(), Check1->checkState() != Qt::Unchecked};
 }
 
 // Before the redraw, so the lines describe the character even when a bad value stops it.
-void MainWindow::updateInfoLines() {
-    Label11->setText(characterInfo(CurrentChar, Combo7->currentText(), Combo8->currentText()));
-    Label12->setText(
-        zige::fontInfo(*glyphs_, Combo1->currentText(), Combo4->currentText(), CurrentChar));
+void MainWindow::updateInfoLines(const ViewInputs& inputs) {
+    Label11->setText(characterInfo(inputs.character, inputs.widthText, inputs.heightText));
+    Label12->setText(zige::fontInfo(*glyphs_, inputs.fontName, inputs.sizeText, inputs.character));
 }
 
 void MainWindow::redrawIgnoringFailure() {
@@ -150,7 +158,7 @@ void MainWindow::Text2_Change() {
         const QString first = firstCharacter(typed);
         if (first.size() != typed.size()) Text2->setText(first);
         CurrentChar = first;
-        updateInfoLines();
+        updateInfoLines(viewInputs());
         if (CurrentChar.isEmpty()) return;
         // Only a two-byte code page 936 character goes on to choose a code.
         const std::optional<ZonePosition> code = ZonePositionFromChar(CurrentChar);

@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "fonts/font_list.h"
 #include "sheet_drawing/copybook.h"
 #include "ui/pick_list.h"
+#include "views/character_views.h"
 
 class QCheckBox;
 class QComboBox;
@@ -87,7 +89,13 @@ private:
     void buildControls();
     void connectHandlers();
     void redrawIgnoringFailure();
-    void updateInfoLines();
+    // What the views draw now: the current character and the lists' texts.
+    ViewInputs viewInputs() const;
+    void updateInfoLines(const ViewInputs& inputs);
+    // A listed character: the quick grid view at once, the rest at the next frame.
+    void drawListed();
+    // The views and lines a listing left for the next frame, if any, drawn now.
+    void drawListedFrame();
     void loadLibrary();
     void formatLibrary(bool setSize, bool setFont);
     void onFocusWindowChanged(QWindow* now);
@@ -108,6 +116,8 @@ private:
     QPointer<QWindow> lastFocusWindow_;
     bool activatedOnce_ = false;
     bool closing_ = false;
+    // The listed character that the first three views and the information lines still wait for.
+    std::optional<ViewInputs> listedFrame_;
 
     QPushButton* Command1;  // 获取汉字: the listing
     QPushButton* Command2;  // 上一个字

@@ -21,7 +21,8 @@ double frameIntervalMs(const QWidget& window) {
 
 }  // namespace
 
-FramePacer::FramePacer(QWidget* window) : window_(window), intervalMs_(frameIntervalMs(*window)) {
+FramePacer::FramePacer(QWidget* window, std::function<void()> beforeFrame)
+    : window_(window), beforeFrame_(std::move(beforeFrame)), intervalMs_(frameIntervalMs(*window)) {
     due_.setSingleShot(true);
     due_.setTimerType(Qt::PreciseTimer);
     connect(&due_, &QTimer::timeout, this, &FramePacer::paintHeld);
@@ -44,6 +45,7 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
         sinceFrame_.start();
         held_ = false;
         due_.stop();
+        if (beforeFrame_) beforeFrame_();
         return false;
     }
     held_ = true;

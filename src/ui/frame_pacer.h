@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 
 class QWidget;
 
@@ -15,9 +16,11 @@ namespace zige {
 // after each one would otherwise paint hundreds of frames a second that no screen shows. Only the
 // window's update requests are held; everything changed meanwhile is painted with the next frame,
 // and a request still held when the pacer goes is posted then. Exposures paint at once as usual.
+// `beforeFrame`, if given, runs just before each frame is painted: what only the screen needs can
+// be drawn there, once a frame, and is painted with that frame.
 class FramePacer : public QObject {
 public:
-    explicit FramePacer(QWidget* window);
+    explicit FramePacer(QWidget* window, std::function<void()> beforeFrame = {});
     ~FramePacer() override;
     FramePacer(const FramePacer&) = delete;
     FramePacer& operator=(const FramePacer&) = delete;
@@ -32,6 +35,7 @@ private:
     void paintHeld();
 
     QPointer<QWidget> window_;
+    std::function<void()> beforeFrame_;
     double intervalMs_;
     QElapsedTimer sinceFrame_;
     QTimer due_;

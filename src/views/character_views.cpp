@@ -59,7 +59,7 @@ void printCharacter(Canvas& view, const ViewInputs& in) {
 
 }  // namespace
 
-void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs) {
+void RefreshGridViews(const std::array<Canvas*, 3>& views, const ViewInputs& inputs) {
     ViewGridBox box(inputs);
     const GridStyle* const styles[] = {&kRiceGrid, &kNineSquareGrid, &kEightTrigramGrid};
     for (int i = 0; i < 3; ++i) {
@@ -70,11 +70,24 @@ void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs)
         drawGrid(view, box, *styles[i]);
         printCharacter(view, inputs);
     }
+}
 
-    Canvas& quick = *views[3];
+void RefreshQuickView(Canvas& quick, const ViewInputs& inputs) {
+    ViewGridBox box(inputs);
+    // The far edges read all four box values; the font then checks the size.
+    box.x(Frac::One);
+    box.y(Frac::One);
+    quick.FontSize = toSingle(inputs.sizeText);
+    quick.printFont();
+
     if (!inputs.overlay) quick.Cls();
     drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, Canvas::DashDot});
     printCharacter(quick, inputs);
+}
+
+void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs) {
+    RefreshGridViews({views[0], views[1], views[2]}, inputs);
+    RefreshQuickView(*views[3], inputs);
 }
 
 }  // namespace zige

@@ -30,4 +30,11 @@ struct ViewInputs {
 // their new drawing, later ones their previous image.
 void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs);
 
+// The first three of those views alone, as RefreshViews draws them.
+void RefreshGridViews(const std::array<Canvas*, 3>& views, const ViewInputs& inputs);
+
+// The quick-grid view alone, as RefreshViews draws it after the other three. Every value is read
+// before the view is touched: a value that stops RefreshViews leaves this view as it was.
+void RefreshQuickView(Canvas& view, const ViewInputs& inputs);
+
 }  // namespace zige
