@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/page_painting.h"
 
-#include <QFile>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QPageRanges>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -23,7 +23,7 @@ namespace {
 // cross-reference offsets stay right. Its top edge stays at 842, where Qt puts the top of the
 // drawing, and its bottom moves up. A writer that stores exact sizes leaves nothing to replace.
 // The file is read a block at a time: a copybook's PDF may hold thousands of pages.
-bool writeTrueMediaBox(QFile& pdf, const QPageLayout& layout) {
+bool writeTrueMediaBox(QIODevice& pdf, const QPageLayout& layout) {
     const QSizeF exact = layout.fullRect(QPageLayout::Millimeter).size() * (72 / 25.4);
     const QSize whole = layout.fullRectPoints().size();
     const QByteArray written = "/MediaBox [0 0 " + QByteArray::number(double(whole.width()), 'f') +
@@ -94,7 +94,7 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
     return painter.end();
 }
 
-bool writePdf(const SheetDocument& document, QFile& file, const Progress& progress) {
+bool writePdf(const SheetDocument& document, QIODevice& file, const Progress& progress) {
     QPdfWriter writer(&file);
     writer.setPageLayout(a4FullPage());
     writer.setCreator(QGuiApplication::applicationName());

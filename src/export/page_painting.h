@@ -5,7 +5,7 @@
 
 #include "export/sheet_document.h"
 
-class QFile;
+class QIODevice;
 class QPagedPaintDevice;
 
 namespace zige {
@@ -22,8 +22,8 @@ QPageLayout a4FullPage();
 bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
                    const Progress& progress = {});
 
-// Writes `document` as a PDF of A4 pages into `file`, open for reading and writing, page by
-// page. Returns false when it could not be made or `progress` cancelled.
-bool writePdf(const SheetDocument& document, QFile& file, const Progress& progress = {});
+// Writes `document` as a PDF of A4 pages into `file`, a file or buffer open for reading and
+// writing, page by page. Returns false when it could not be made or `progress` cancelled.
+bool writePdf(const SheetDocument& document, QIODevice& file, const Progress& progress = {});
 
 }  // namespace zige
