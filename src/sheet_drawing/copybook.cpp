@@ -98,6 +98,11 @@ QStringList CopybookReport::lines() const {
         lines.append(QStringLiteral("%1 个不可见的控制字符已略去：%2")
                          .arg(invisible.size())
                          .arg(samples(invisible, true)));
+    if (!strokes.problem.isEmpty()) lines.append(strokes.problem);
+    if (!strokes.missing.isEmpty())
+        lines.append(QStringLiteral("%1 个字没有笔顺数据：%2")
+                         .arg(strokes.missing.size())
+                         .arg(samples(strokes.missing)));
     return lines;
 }
 
@@ -119,6 +124,7 @@ Copybook buildCopybook(const SheetModel& model) {
     book.placement = model.placement;
     if (!hasPracticeText(model.copybook.text)) return book;
     const QStringList clusters = practiceCharacters(model.copybook.text);
+    StrokeRows strokeRows(book, model);
 
     GlyphCache glyphs;
     CopybookReport& report = book.report;
@@ -153,6 +159,7 @@ Copybook buildCopybook(const SheetModel& model) {
         const QList<uint> codes = cluster.toUcs4();
         const std::optional<HanziFacts> facts =
             codes.size() == 1 ? hanziFacts(codes[0]) : std::nullopt;
+        strokeRows.add(cluster);
         book.rows.append({cluster, facts ? facts->reading : QString()});
     }
     return book;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/stroke_order.h"
 
 namespace zige {
 
@@ -71,6 +72,7 @@ struct CopybookSettings {
     int lightness = 80;  // percent, 100 is white
     CellGrid grid = CellGrid::Quick;
     bool pinyin = false;
+    StrokeSettings strokes;
 
     bool operator==(const CopybookSettings&) const = default;
 };
@@ -102,6 +104,7 @@ struct CopybookReport {
     QList<Substitute> substituted;  // drawn, in another face
     QStringList undrawable;         // no installed face has them: left out
     QStringList invisible;          // control, zero-width and direction characters: left out
+    StrokeReport strokes;           // what stroke order could not be shown for
 
     // A few lines whatever the text: how many of each kind, and the first few of them, each
     // isolated so that a right-to-left character cannot turn the line around.
@@ -113,6 +116,9 @@ struct CopybookReport {
 struct CopybookRow {
     QString character;
     QString pinyin;  // with tone marks; "" when unknown
+    // A stroke-order row instead: its first cell adds this stroke (from 0), each next one more;
+    // of no character, a row of empty cells.
+    std::optional<int> firstStroke = std::nullopt;
 };
 
 // A copybook ready to draw: the rows its text gives, on as many sheets as they need.
@@ -121,6 +127,7 @@ struct Copybook {
     GlyphPlacement placement;
     QList<CopybookRow> rows;
     CopybookReport report;
+    StrokeLayout strokeLayout;  // the cells stroke-order rows were laid out in
 
     bool isEmpty() const { return rows.isEmpty(); }
     // Sheets needed for every row, `rowsPerSheet` rows a sheet; at least one.

@@ -35,12 +35,17 @@ const GridStyle* cellGridStyle(CellGrid grid) {
 
 CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                              const QuickGridPens& pens)
-    : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {}
+    : canvas_(canvas), book_(book), colors_(colors), pens_(pens), strokes_(canvas, book, colors) {}
 
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
     const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
+    if (practice && practice->firstStroke) {
+        drawPractice(cell, nullptr, Copy::None, spaceAbove);
+        strokes_.drawBuildUp(cell, glyphFrame(cell), *practice, column);
+        return;
+    }
     const int models = book_.settings.models, traces = book_.settings.traces;
     drawPractice(cell, practice,
                  !practice                  ? Copy::None
@@ -54,7 +59,9 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
                                  double spaceAbove) {
     const CellGrid grid = book_.settings.grid;
     if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
-    if (copy == Copy::Trace) printGlyph(cell, row->character, book_.traceColor());
+    if (copy == Copy::Trace &&
+        !strokes_.drawTrace(cell, glyphFrame(cell), row->character, book_.traceColor()))
+        printGlyph(cell, row->character, book_.traceColor());
     if (grid == CellGrid::Quick) {
         drawQuickGridLines(canvas_, cell, pens_);
     } else if (const GridStyle* style = cellGridStyle(grid)) {
@@ -64,6 +71,7 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
     }
     if (copy == Copy::Model) {
         printGlyph(cell, row->character, colors_.ink);
+        strokes_.drawNumbers(cell, glyphFrame(cell), row->character);
         if (book_.settings.pinyin)
             printPinyin(cell, row->pinyin, spaceAbove, glyphInkTop(cell, row->character));
     }
@@ -71,15 +79,25 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
 
 void CopybookCells::printGlyph(const SheetCell& cell, const QString& character, ColorValue color) {
     const GlyphPlacement& p = book_.placement;
-    const QRectF& box = p.gridBox;
     canvas_.ForeColor = color;
     canvas_.FontName = p.fontName;
     canvas_.FontSize = p.pointSize;
     canvas_.FontBold = false;
-    if (!(box.width() > 0) || !(box.height() > 0)) return;  // a box of no size maps onto no cell
-    canvas_.CurrentX = cell.left + (kPrintPosition - box.left()) * (cell.width() / box.width());
-    canvas_.CurrentY = cell.top + (kPrintPosition - box.top()) * (cell.height() / box.height());
-    canvas_.PrintScaled(character, cell.width() / box.width(), cell.height() / box.height());
+    const std::optional<GlyphFrame> frame = glyphFrame(cell);
+    if (!frame) return;
+    canvas_.CurrentX = frame->origin.x();
+    canvas_.CurrentY = frame->origin.y();
+    canvas_.PrintScaled(character, frame->scaleX, frame->scaleY);
+}
+
+std::optional<GlyphFrame> CopybookCells::glyphFrame(const SheetCell& cell) const {
+    const QRectF& box = book_.placement.gridBox;
+    if (!(box.width() > 0) || !(box.height() > 0)) return std::nullopt;  // maps onto no cell
+    const double scaleX = cell.width() / box.width(), scaleY = cell.height() / box.height();
+    return GlyphFrame{{cell.left + (kPrintPosition - box.left()) * scaleX,
+                       cell.top + (kPrintPosition - box.top()) * scaleY},
+                      scaleX,
+                      scaleY};
 }
 
 void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,

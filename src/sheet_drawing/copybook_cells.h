@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QtGlobal>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/stroke_cells.h"
 #include "views/grid_styles.h"
 
 namespace zige {
@@ -37,6 +39,8 @@ private:
     // The main window's grid box mapped onto the cell: the glyph keeps its place against the
     // grid lines, stretched as the cell's sides are to the box's.
     void printGlyph(const SheetCell& cell, const QString& character, ColorValue color);
+    // Where printGlyph puts the glyph in `cell`; nothing for a grid box of no size.
+    std::optional<GlyphFrame> glyphFrame(const SheetCell& cell) const;
     // Small, centred over the cell: in the space above it when that is the larger room, else in
     // the cell above the glyph's ink; never over a stroke, and left out where neither room
     // takes a readable size.
@@ -49,6 +53,7 @@ private:
     const Copybook& book_;
     const SheetColors& colors_;
     const QuickGridPens pens_;
+    StrokeCells strokes_;
 };
 
 }  // namespace zige
