@@ -2,6 +2,7 @@
 #include "cli/model_options.h"
 
 #include "canvas/glyph_cache.h"
+#include "cli/stroke_options.h"
 #include "core/numbers.h"
 #include "sheet_drawing/sheet_model.h"
 
@@ -55,7 +56,7 @@ QList<ModelOption> modelOptions() {
     const GlyphPlacement& place = defaults.placement;
     const QRectF box = place.gridBox;
     using enum LayoutValue;
-    return {
+    QList<ModelOption> options{
         choiceOption<CellGrid>(QStringLiteral("grid"), QStringLiteral("格子"), kCellGrids,
                                book.grid, [](SheetModel& m, CellGrid g) { m.copybook.grid = g; }),
         numberOption(QStringLiteral("models"), QStringLiteral("每行的范字个数"), book.models, 0,
@@ -122,6 +123,8 @@ QList<ModelOption> modelOptions() {
         layout("top-margin", QStringLiteral("顶边距（相对单位）"), TopMargin, 0),
         layout("bottom-margin", QStringLiteral("底边距（相对单位）"), BottomMargin, 0),
     };
+    options += strokeOptions();
+    return options;
 }
 
 }  // namespace zige
