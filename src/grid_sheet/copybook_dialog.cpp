@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "grid_sheet/copybook_stroke_page.h"
+
 namespace zige {
 
 namespace {
@@ -49,6 +51,7 @@ CopybookSettings storedSettings() {
     s.grid =
         choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
+    s.strokes = CopybookStrokePage::stored(stored);
     return s;
 }
 
@@ -61,6 +64,7 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kLightness), s.lightness);
     stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
+    CopybookStrokePage::store(stored, s.strokes);
 }
 
 }  // namespace
@@ -129,6 +133,8 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* practice = new QWidget(pages_);
     practice->setLayout(form);
     pages_->addTab(practice, QStringLiteral("练习"));
+    strokes_ = new CopybookStrokePage(pages_);
+    pages_->addTab(strokes_, QStringLiteral("笔顺"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(report_);
@@ -146,6 +152,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     for (QComboBox* list : {tint_, grid_})
         connect(list, &QComboBox::currentIndexChanged, this, &CopybookDialog::settingsChanged);
     connect(pinyin_, &QCheckBox::toggled, this, &CopybookDialog::settingsChanged);
+    connect(strokes_, &CopybookStrokePage::changed, this, &CopybookDialog::settingsChanged);
 }
 
 CopybookSettings CopybookDialog::settings() const {
@@ -157,6 +164,7 @@ CopybookSettings CopybookDialog::settings() const {
     s.lightness = lightness_->value();
     s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
+    s.strokes = strokes_->settings();
     return s;
 }
 
@@ -168,6 +176,7 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     lightness_->setValue(s.lightness);
     grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
     pinyin_->setChecked(s.pinyin);
+    strokes_->showSettings(s.strokes);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

@@ -15,6 +15,8 @@ class QTabWidget;
 
 namespace zige {
 
+class CopybookStrokePage;
+
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
 class CopybookDialog : public QDialog {
@@ -44,6 +46,7 @@ private:
     QSpinBox* lightness_;
     QComboBox* grid_;
     QCheckBox* pinyin_;
+    CopybookStrokePage* strokes_;
     QLabel* report_;
 };
 

@@ -18,7 +18,7 @@ const Copybook& SheetWindow::copybook() {
     if (hasPracticeText(model_.copybook.text) && mainWindow_.placement)
         model_.placement = mainWindow_.placement();
     if (!copybook_ || copybook_->settings != model_.copybook ||
-        copybook_->placement != model_.placement)
+        copybook_->placement != model_.placement || copybook_->strokeLayout != strokeLayout(model_))
         copybook_ = buildCopybook(model_);
     return *copybook_;
 }
