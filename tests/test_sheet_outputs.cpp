@@ -131,18 +131,25 @@ private slots:
         control<QComboBox>("tint")->setCurrentIndex(1);
         control<QSpinBox>("lightness")->setValue(60);
         control<QCheckBox>("pinyin")->setChecked(true);
+        control<QCheckBox>("strokeOrder")->setChecked(true);
+        control<QCheckBox>("strokeNumbers")->setChecked(true);
+        control<QSpinBox>("traceStrokes")->setValue(2);
         redraw("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
         save("exportPng", {"window.png"});
         save("saveBmp", {"window.bmp"});
         save("exportPdf", {"window.pdf"});
+        const QStringList strokeOptions{"--stroke-order", "--stroke-numbers", "--trace-strokes",
+                                        "2"};
         for (const char* name : {"command.png", "command.bmp", "command.pdf"}) {
             QProcess command;
             command.start(
                 ZIGE_PROGRAM,
-                {"copybook", "永字八法",     "--models", "2",      "--traces",    "2",
-                 "--grid",   "tian",         "--tint",   "red",    "--lightness", "60",
-                 "--pinyin", "--columns",    "8",        "--rows", "3",           "--row-gap",
-                 "4",        "--top-margin", "16",       "-o",     path(name)});
+                QStringList{"copybook",    "永字八法", "--models",  "2",         "--traces",
+                            "2",           "--grid",   "tian",      "--tint",    "red",
+                            "--lightness", "60",       "--pinyin",  "--columns", "8",
+                            "--rows",      "3",        "--row-gap", "4",         "--top-margin",
+                            "16",          "-o",       path(name)} +
+                    strokeOptions);
             QVERIFY(command.waitForFinished(60000));
             QCOMPARE(command.exitCode(), 0);
         }
@@ -203,6 +210,7 @@ private slots:
         openCopybook("永");
         control<QSpinBox>("traces")->setValue(5);
         control<QComboBox>("grid")->setCurrentIndex(2);
+        control<QCheckBox>("strokeOrder")->setChecked(true);
         const QImage book = control<PictureBox>("Picture2")->Image().copy();
         window.reset();
         newWindow();
@@ -210,6 +218,7 @@ private slots:
         openCopybook("永");
         QCOMPARE(control<QSpinBox>("traces")->value(), 5);
         QCOMPARE(control<QComboBox>("grid")->currentText(), "米字格");
+        QVERIFY(control<QCheckBox>("strokeOrder")->isChecked());
         QCOMPARE(control<PictureBox>("Picture2")->Image(), book);
     }
 };
