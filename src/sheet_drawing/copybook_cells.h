@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointF>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 #include "canvas/colors.h"
 #include "sheet_drawing/stroke_cells.h"

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/step_failed.h"
 #include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_model.h"
 #include "text/stroke_table.h"
@@ -10,8 +11,12 @@
 namespace zige {
 
 StrokeLayout strokeLayout(const SheetModel& model) {
-    if (!model.copybook.strokes.rows) return {};
-    return {std::max(model.across().count, 1), std::max(model.down().count, 1)};
+    if (!model.copybook.strokes.rows || !hasPracticeText(model.copybook.text)) return {};
+    try {
+        return {std::max(model.across().count, 1), std::max(model.down().count, 1)};
+    } catch (const StepFailed&) {
+        return {};  // a sheet whose size is no number is not drawn, whatever its rows
+    }
 }
 
 StrokeRows::StrokeRows(Copybook& book, const SheetModel& model) : book_(book) {

@@ -30,15 +30,14 @@ struct StrokeReport {
     QStringList missing;  // characters it has no strokes for, each once
 };
 
-// The cells stroke-order rows are laid out in: the sheet's columns and its rows, all zero when
-// the copybook has no such rows.
+// The cells stroke-order rows are laid out in: the sheet's columns and its rows; all zero when
+// the copybook has no such rows, or the sheet's size is no number.
 struct StrokeLayout {
     std::int32_t columns = 0;
     std::int32_t rows = 0;
 
     bool operator==(const StrokeLayout&) const = default;
 };
-// Throws StepFailed for a column or row count that is no number.
 StrokeLayout strokeLayout(const SheetModel& model);
 
 // Gives a copybook being built the stroke-order rows of each character, before its practice

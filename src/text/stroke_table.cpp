@@ -103,10 +103,9 @@ QList<Stroke> readRecord(RecordReader in) {
 // in the data its copies share, which two threads must not do at once.
 QList<Stroke> unshared(QList<Stroke> strokes) {
     for (Stroke& stroke : strokes) {
-        QPainterPath own;
-        own.setFillRule(stroke.outline.fillRule());
-        own.addPath(stroke.outline);
-        stroke.outline = own;
+        // Moving a point where it is makes the path copy its elements.
+        const QPainterPath::Element first = stroke.outline.elementAt(0);
+        stroke.outline.setElementPositionAt(0, first.x, first.y);
     }
     return strokes;
 }
