@@ -87,11 +87,14 @@ void sameCharacter(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(table.strokes(U'藏').size());
 }
 
-// Level 1 of the common-characters table on the default sheet, each character's stroke-order
-// rows before its model and three pale copies.
+// Level 1 of the common-characters table (3500 characters; COPYBOOK_CHARACTERS sets fewer, as
+// for a quick run) on the default sheet, each character's stroke-order rows before its model
+// and three pale copies.
 zige::SheetModel strokeBook() {
+    const int count = qEnvironmentVariableIntValue("COPYBOOK_CHARACTERS");
     zige::SheetModel model;
-    model.copybook.text = zige::commonCharacters(1, 1, zige::commonLevelSize(1));
+    model.copybook.text =
+        zige::commonCharacters(1, 1, count > 0 ? count : zige::commonLevelSize(1));
     model.copybook.strokes.rows = true;
     return model;
 }
