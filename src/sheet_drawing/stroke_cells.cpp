@@ -7,6 +7,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "canvas/canvas.h"
 #include "sheet_drawing/copybook.h"
@@ -136,40 +137,42 @@ QList<QPainterPath> StrokeCells::placeNumbers(const QSizeF& size, const QList<QP
         digits.addText(0, 0, font, QString::number(i + 1));
         const QPainterPath around = halo.createStroke(digits);
         const QRectF bounds = around.boundingRect() | digits.boundingRect();
-        // Just before the pen's start, in line with the stroke's first part, else turned about
-        // the start a step at a time, then further out, then anywhere in the cell.
-        const QPolygonF& median = medians[i];
-        const QPointF start = median.value(0);
-        QPointF back = median.size() > 1 ? start - median[1] : QPointF(0, -1);
-        if (const double length = std::hypot(back.x(), back.y()); length > 0) back /= length;
-        QList<QPointF> spots;
-        const double reach = std::hypot(bounds.width(), bounds.height()) / 2;
-        for (int ring = 0; ring < 6; ++ring)
-            for (int turn = 0; turn <= 12; ++turn) {
-                const double angle = (turn % 2 ? 1 : -1) * ((turn + 1) / 2) * M_PI / 6;
-                const QPointF way = QTransform().rotateRadians(angle).map(back);
-                spots.append(start + way * (reach + ring * height / 2));
-            }
-        QList<QPointF> anywhere;
-        for (double y = 0; y <= size.height(); y += height / 2)
-            for (double x = 0; x <= size.width(); x += height / 2) anywhere.append({x, y});
-        std::stable_sort(anywhere.begin(), anywhere.end(), [&](QPointF a, QPointF b) {
-            return QLineF(a, start).length() < QLineF(b, start).length();
-        });
-        spots.append(anywhere);
-        for (const QPointF spot : spots) {
+        const auto placedAt = [&](QPointF spot) {
             const QRectF at = bounds.translated(spot - bounds.center());
             // Apart by a digit's gap, so that two numbers never read as one.
             const QRectF apart = at.adjusted(-gap, -gap, gap, gap);
             if (!room.contains(at) || std::any_of(taken.begin(), taken.end(), [&](const QRectF& t) {
                     return t.intersects(apart);
                 }))
-                continue;
+                return false;
             taken.append(at);
             labels.append(around.translated(spot - bounds.center()));
             labels.append(digits.translated(spot - bounds.center()));
-            break;
-        }
+            return true;
+        };
+        // Just before the pen's start, in line with the stroke's first part, else turned about
+        // the start a step at a time, then further out, then anywhere in the cell.
+        const QPolygonF& median = medians[i];
+        const QPointF start = median.value(0);
+        QPointF back = median.size() > 1 ? start - median[1] : QPointF(0, -1);
+        if (const double length = std::hypot(back.x(), back.y()); length > 0) back /= length;
+        const double reach = std::hypot(bounds.width(), bounds.height()) / 2;
+        bool done = false;
+        for (int ring = 0; ring < 6 && !done; ++ring)
+            for (int turn = 0; turn <= 12 && !done; ++turn) {
+                const double angle = (turn % 2 ? 1 : -1) * ((turn + 1) / 2) * std::numbers::pi / 6;
+                const QPointF way = QTransform().rotateRadians(angle).map(back);
+                done = placedAt(start + way * (reach + ring * height / 2));
+            }
+        if (done) continue;
+        QList<QPointF> anywhere;
+        for (double y = 0; y <= size.height(); y += height / 2)
+            for (double x = 0; x <= size.width(); x += height / 2) anywhere.append({x, y});
+        std::stable_sort(anywhere.begin(), anywhere.end(), [&](QPointF a, QPointF b) {
+            return QLineF(a, start).length() < QLineF(b, start).length();
+        });
+        for (const QPointF spot : anywhere)
+            if (placedAt(spot)) break;
     }
     return labels;
 }
