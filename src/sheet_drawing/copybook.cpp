@@ -34,11 +34,12 @@ bool isInvisible(const QString& cluster) {
     });
 }
 
-// How a character is named in a report line: invisible ones by code point, the others isolated
-// in brackets and cut short, so that no sample can turn the line around or run on for pages.
-QString sample(const QString& cluster, bool invisible) {
+// How a character is named in a report line: one that shows nothing or an empty box by its code
+// points, the others isolated in brackets and cut short, so that no sample can turn the line
+// around or run on for pages.
+QString sample(const QString& cluster, bool byCodePoint) {
     const QList<uint> codes = cluster.toUcs4();
-    if (invisible) {
+    if (byCodePoint) {
         QStringList names;
         for (const char32_t c : codes)
             names.append(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
@@ -53,12 +54,12 @@ QString sample(const QString& cluster, bool invisible) {
     return QStringLiteral("「\u2068%1\u2069」").arg(shown);
 }
 
-QString samples(const QStringList& clusters, bool invisible = false) {
+QString samples(const QStringList& clusters, bool byCodePoint = false) {
     constexpr qsizetype kShown = 5;
     QStringList shown;
     for (qsizetype i = 0; i < std::min(kShown, clusters.size()); ++i)
-        shown.append(sample(clusters[i], invisible));
-    return shown.join(invisible ? QStringLiteral("、") : QString()) +
+        shown.append(sample(clusters[i], byCodePoint));
+    return shown.join(byCodePoint ? QStringLiteral("、") : QString()) +
            (clusters.size() > kShown ? QStringLiteral(" 等") : QString());
 }
 
@@ -93,7 +94,7 @@ QStringList CopybookReport::lines() const {
     if (!undrawable.isEmpty())
         lines.append(QStringLiteral("%1 个字没有字体能显示，已略去：%2")
                          .arg(undrawable.size())
-                         .arg(samples(undrawable)));
+                         .arg(samples(undrawable, true)));
     if (!invisible.isEmpty())
         lines.append(QStringLiteral("%1 个不可见的控制字符已略去：%2")
                          .arg(invisible.size())
