@@ -101,11 +101,14 @@ void drawTrace(Canvas& canvas, const Copybook& book, const SheetCell& cell,
     const std::optional<GlyphFrame> frame = glyphFrame(canvas, book, cell, character);
     if (!frame || character.isEmpty()) return;
     // The font's own outline, placed as Print would place the glyph; both styles take the
-    // same outline, so the line lies exactly on the filled copy's edge.
+    // same outline, so the line lies exactly on the filled copy's edge. Strokes that overlap
+    // are merged, so no line crosses the inside of the character.
     const QFont font = twipsFont(canvas);
-    QPainterPath outline;
-    outline.addText(0, QFontMetricsF(font).ascent(), font, character);
-    outline = QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(outline);
+    QPainterPath glyph;
+    glyph.setFillRule(Qt::WindingFill);  // as fonts fill their outlines
+    glyph.addText(0, QFontMetricsF(font).ascent(), font, character);
+    const QPainterPath outline =
+        QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(glyph.simplified());
     if (style == TraceStyle::Both) canvas.fillPath(outline, book.traceColor());
     canvas.strokePath(outline, {outlineColor(book), kOutlineWeight});
 }
