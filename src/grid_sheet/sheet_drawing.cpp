@@ -54,7 +54,9 @@ void SheetWindow::DrawSheet() {
         drawPageFurniture(canvas, layout, layout.down.count, book, kScreenColors,
                           {copybookSheet_ + 1, book.sheetCount(layout.down.count)});
     canvas.Refresh();
-    updateCopybookMenu();  // the rows may have changed how many sheets the text takes
+    // The layout may have changed how many sheets the text takes and how it meets the paper.
+    updateCopybookMenu();
+    updateCopybookReport();
 }
 
 }  // namespace zige

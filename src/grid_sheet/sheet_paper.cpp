@@ -56,7 +56,6 @@ void SheetWindow::showPaperFit(QStringList& report) {
 void SheetWindow::useColumns(int columns) {
     Combo5->setEditText(QString::number(columns));
     Form_Resize();
-    updateCopybookReport();
 }
 
 }  // namespace zige

@@ -69,6 +69,11 @@ int headerRoom(const SchoolSettings& s) {
 
 int footerRoom(const SchoolSettings& s) { return s.pageNumbers ? kFooterBand : 0; }
 
+double headerAbove(const SchoolSettings& s, const SheetAxis& down) {
+    const int header = headerRoom(s);
+    return header > 0 ? twipsOf(header) + down.gap * down.unit : 0;
+}
+
 void drawPageFurniture(Canvas& canvas, const SheetLayout& layout, std::int32_t rows,
                        const Copybook& book, const SheetColors& colors, PageNumber page) {
     const SchoolSettings& s = book.settings.school;
@@ -89,8 +94,8 @@ void drawPageFurniture(Canvas& canvas, const SheetLayout& layout, std::int32_t r
         printLine(canvas, text, fitted, left + (width - textWidth(canvas, text, fitted)) / 2, top,
                   band);
     };
-    if (const int header = headerRoom(s); header > 0 && twipsOf(header) <= firstRow) {
-        double top = firstRow - twipsOf(header);
+    if (const double header = headerAbove(s, d); header > 0 && header <= firstRow) {
+        double top = firstRow - header;
         if (!s.title.trimmed().isEmpty()) {
             centred(s.title.trimmed(), kTitleSize, top, kTitleBand);
             top += twipsOf(kTitleBand);

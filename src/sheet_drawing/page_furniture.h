@@ -11,10 +11,16 @@ struct SchoolSettings;
 struct SheetColors;
 struct SheetLayout;
 
-// The room the header takes above the first row and the footer below the last, in
-// hundredths of a millimetre: a title line, a 姓名 班级 日期 line, a page number.
+struct SheetAxis;
+
+// The room the header's lines take and the footer's, in hundredths of a millimetre: a title
+// line, a 姓名 班级 日期 line, a page number.
 int headerRoom(const SchoolSettings& s);
 int footerRoom(const SchoolSettings& s);
+// The room the header needs above the first row of `down`, in twips: its lines, and below
+// them the gap every row has above it, so that what is printed over a row (its pinyin) never
+// runs into the header. 0 without a header.
+double headerAbove(const SchoolSettings& s, const SheetAxis& down);
 
 // Which page of an output a page is, from 1: of the sheets of paper in a PDF or printout, of
 // the images in a set of PNG or BMP files.

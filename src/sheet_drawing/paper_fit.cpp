@@ -25,9 +25,9 @@ SheetLayout millimetreLayout(const SchoolSettings& s) {
     // Settings are in tenths of a millimetre. The gap between rows is the one finally drawn:
     // whatever is printed over a row takes its room there.
     const int margin = s.margin * 10, cell = s.cell * 10, rowGap = s.rowGap * 10;
+    const int header = headerRoom(s) > 0 ? headerRoom(s) + rowGap : 0;  // as headerAbove()
     return {fitAxis(int(std::lround(paper.width())), margin, 0, 0, cell, s.columnGap * 10),
-            fitAxis(int(std::lround(paper.height())), margin, headerRoom(s), footerRoom(s), cell,
-                    rowGap)};
+            fitAxis(int(std::lround(paper.height())), margin, header, footerRoom(s), cell, rowGap)};
 }
 
 bool inMillimetres(const SheetModel& model) {
@@ -57,7 +57,7 @@ PaperFit paperFit(const SheetModel& model) {
             millimetres(a.extentUnits(), a.unit),
             paperWidth,
             fitting,
-            millimetres(d.before, d.unit) * 100 >= headerRoom(s),
+            d.before * d.unit >= headerAbove(s, d),
             millimetres(d.after, d.unit) * 100 >= footerRoom(s)};
 }
 

@@ -12,11 +12,11 @@
 namespace zige {
 
 inline constexpr Named<PaperSize> kPaperSizes[] = {
-    {PaperSize::A4, QLatin1String("A4"), u"A4"},
-    {PaperSize::A3, QLatin1String("A3"), u"A3"},
-    {PaperSize::A5, QLatin1String("A5"), u"A5"},
-    {PaperSize::B5, QLatin1String("B5"), u"B5"},
-    {PaperSize::Letter, QLatin1String("Letter"), u"Letter（信纸）"},
+    {PaperSize::A4, QLatin1String("A4"), u"A4 纸"},
+    {PaperSize::A3, QLatin1String("A3"), u"A3 纸"},
+    {PaperSize::A5, QLatin1String("A5"), u"A5 纸"},
+    {PaperSize::B5, QLatin1String("B5"), u"B5 纸"},
+    {PaperSize::Letter, QLatin1String("Letter"), u"美国信纸"},
 };
 inline constexpr Named<GridColor> kGridColors[] = {
     {GridColor::Red, QLatin1String("red"), u"红色"},
@@ -25,8 +25,8 @@ inline constexpr Named<GridColor> kGridColors[] = {
     {GridColor::Grey, QLatin1String("grey"), u"灰色"},
 };
 inline constexpr Named<TraceStyle> kTraceStyles[] = {
-    {TraceStyle::Fill, QLatin1String("fill"), u"描红（浅色实心）"},
-    {TraceStyle::Outline, QLatin1String("outline"), u"空心（只描轮廓）"},
+    {TraceStyle::Fill, QLatin1String("fill"), u"描红，浅色实心"},
+    {TraceStyle::Outline, QLatin1String("outline"), u"空心，只描轮廓"},
     {TraceStyle::Both, QLatin1String("both"), u"浅色实心加轮廓"},
 };
 inline constexpr Named<GlyphFit> kGlyphFits[] = {
