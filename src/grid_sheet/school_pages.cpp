@@ -146,7 +146,6 @@ QWidget* SchoolPages::paperPage(QWidget* parent) {
     margin_ = millimetreBox(page, "marginMm", 0, kWidestMargin);
     fit_ = new QLabel(page);
     fit_->setObjectName(QStringLiteral("paperFit"));
-    fit_->setWordWrap(true);
     fitColumns_ = new QPushButton(page);
     fitColumns_->setObjectName(QStringLiteral("fitColumns"));
     fitColumns_->hide();

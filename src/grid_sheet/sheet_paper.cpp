@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the sheet window's copybook meets its paper: what the dialog's 纸张 page says about it,
-// and the columns it offers when the sheet window's layout is wider than the paper.
+// the columns it offers when the sheet window's layout is wider than the paper, and what the
+// report below every page says is cut or left out.
 #include <QComboBox>
 
 #include "grid_sheet/copybook_dialog.h"
@@ -13,7 +14,7 @@ namespace zige {
 void SheetWindow::showPaperFit(QStringList& report) {
     SchoolPages* pages = copybookDialog_->schoolPages();
     if (!hasPracticeText(model_.copybook.text)) {
-        pages->showFit(QStringLiteral("没有练习文字时，字格窗口照原样画空白字格，用 A4 纸。"), 0);
+        pages->showFit(QStringLiteral("没有练习文字时，\n字格窗口照原样画空白字格，用 A4 纸。"), 0);
         return;
     }
     const PaperFit fit = paperFit(model_);
@@ -23,7 +24,7 @@ void SheetWindow::showPaperFit(QStringList& report) {
     QStringList problems;
     int offer = 0;
     if (fit.millimetres) {
-        text = QStringLiteral("按毫米排版：%1，每页 %2 列 × %3 行，字格 %4 毫米见方。")
+        text = QStringLiteral("按毫米排版：%1，\n每页 %2 列 × %3 行，字格 %4 毫米见方。")
                    .arg(paper)
                    .arg(fit.columns)
                    .arg(fit.rows)
@@ -33,7 +34,7 @@ void SheetWindow::showPaperFit(QStringList& report) {
                                            "或去掉标题和“姓名”一行。")
                                 .arg(paper));
     } else {
-        text = QStringLiteral("用字格窗口的十项参数排版：宽 %1 毫米，%2的纸宽 %3 毫米。")
+        text = QStringLiteral("用字格窗口的十项参数排版：\n宽 %1 毫米，%2的纸宽 %3 毫米。")
                    .arg(fit.sheetWidth, 0, 'f', 1)
                    .arg(paper)
                    .arg(fit.paperWidth, 0, 'f', 1);
@@ -49,7 +50,7 @@ void SheetWindow::showPaperFit(QStringList& report) {
         if (!fit.footerFits)
             problems.append(QStringLiteral("底边距放不下页码，不印；加大底边距或改用毫米排版。"));
     }
-    pages->showFit((QStringList{text} + problems).join(QLatin1Char('\n')), offer);
+    pages->showFit(text, offer);
     report.append(problems);
 }
 

@@ -108,8 +108,8 @@ private:
     void setCanvasSize(double width, double height);
     void updateCopybookReport();
     void updateCopybookMenu();
-    // How the copybook meets its paper, on the dialog's 纸张 page; what is cut or left out also
-    // goes into `report`. Throws StepFailed for a layout text that is no number.
+    // How the copybook meets its paper, on the dialog's 纸张 page; what is cut or left out goes
+    // into `report`. Throws StepFailed for a layout text that is no number.
     void showPaperFit(QStringList& report);
     // Lays the sheet out in `columns` columns, as a pick in 列数 would.
     void useColumns(int columns);
