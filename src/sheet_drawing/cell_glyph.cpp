@@ -100,15 +100,13 @@ void drawTrace(Canvas& canvas, const Copybook& book, const SheetCell& cell,
     setGlyphFont(canvas, book);
     const std::optional<GlyphFrame> frame = glyphFrame(canvas, book, cell, character);
     if (!frame || character.isEmpty()) return;
-    // The font's own outline, placed as Print would place the glyph; both styles take the
-    // same outline, so the line lies exactly on the filled copy's edge. Strokes that overlap
-    // are merged, so no line crosses the inside of the character.
+    // The font's own outline, curves and all, placed as Print would place the glyph; both
+    // styles take the same outline, so the line lies exactly on the filled copy's edge.
     const QFont font = twipsFont(canvas);
     QPainterPath glyph;
-    glyph.setFillRule(Qt::WindingFill);  // as fonts fill their outlines
     glyph.addText(0, QFontMetricsF(font).ascent(), font, character);
     const QPainterPath outline =
-        QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(glyph.simplified());
+        QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(glyph);
     if (style == TraceStyle::Both) canvas.fillPath(outline, book.traceColor());
     canvas.strokePath(outline, {outlineColor(book), kOutlineWeight});
 }
