@@ -129,12 +129,12 @@ private slots:
         QFETCH(PaperSize, paper);
         QFETCH(QList<int>, lengths);
         QFETCH(QList<int>, cells);
+        QFETCH(QString, size);
         SchoolSettings s = millimetres(lengths[0], lengths[1], lengths[2]);
         s.paper = paper;
         SheetModel model = schoolModel("永", s);
         model.copybook.grid = CellGrid::Square;
         const QString pdf = exported(model, "cells.pdf");
-        QFETCH(QString, size);
         QVERIFY(run("pdfinfo", {pdf}).contains("Page size:       " + size));
         const QImage page = pdfPage(pdf, 600);
         const double pxPerMm = 600 / 25.4;
