@@ -35,6 +35,11 @@ def check(condition, what):
 for option in ("--help", "--version"):
     result = zige(option)
     check(result.returncode == 0 and result.stdout and not result.stderr, f"zige {option} answers")
+help_text = zige("copybook", "--help").stdout
+check(all(f"--{name} " in help_text for name in (
+    "preset", "paper", "landscape", "cell-mm", "grid-color", "trace-style", "title", "header",
+    "page-numbers")) and all(grid in help_text for grid in ("huigong", "square")),
+    "--help lists the school pages' options and grids")
 
 # 30 characters from standard input on sheets of 21 rows: two pages, the fonts embedded, the
 # characters back in order, each as its model and three pale copies.
@@ -70,7 +75,12 @@ for arguments, status, named in [
         (["永", "-o", "x.txt"], 2, "x.txt"),
         (["永", "--columns", "5000", "--rows", "5000", "-o", "x.pdf"], 2, "字格"),
         (["永", "-o", "missing/x.pdf"], 1, "文件夹不存在"),
-        (["--file", "missing.txt", "-o", "x.pdf"], 1, "missing.txt")]:
+        (["--file", "missing.txt", "-o", "x.pdf"], 1, "missing.txt"),
+        (["永", "--cell-width", "15", "-o", "x.pdf"], 2, "--columns 11"),
+        (["永", "--cell-mm", "40", "--margin-mm", "50", "--paper", "A5", "--landscape", "--header",
+          "-o", "x.png"], 2, "放不下"),
+        (["永", "--cell-mm", "7", "-o", "x.pdf"], 2, "--cell-mm"),
+        (["永", "--paper", "A6", "-o", "x.pdf"], 2, "--paper")]:
     result = zige("copybook", *arguments)
     check(result.returncode == status and len(result.stderr.splitlines()) == 1 and named in result.stderr,
           f"{' '.join(arguments)}: status {status}, {result.stderr.strip()}")

@@ -76,18 +76,23 @@ private slots:
         QCOMPARE(named.size(), controls);
     }
 
-    // Alt and a label's letter focus the control the label names.
+    // Alt and a label's letter focus the control the label names, on each page of the dialog.
     void dialogMnemonicsFocusTheirControls() {
         CopybookDialog dialog;
         activate(dialog);
+        auto* pages = dialog.findChild<QTabWidget*>("pages");
+        dialog.findChild<QCheckBox*>("millimetres")->setChecked(true);  // enables the lengths
         int mnemonics = 0;
-        for (QLabel* label : dialog.findChildren<QLabel*>()) {
-            if (!label->buddy()) continue;
-            QTest::keySequence(&dialog, QKeySequence::mnemonic(label->text()));
-            QVERIFY2(QApplication::focusWidget() == label->buddy(), qPrintable(label->text()));
-            ++mnemonics;
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (QLabel* label : pages->widget(page)->findChildren<QLabel*>()) {
+                if (!label->buddy()) continue;
+                QTest::keySequence(&dialog, QKeySequence::mnemonic(label->text()));
+                QVERIFY2(QApplication::focusWidget() == label->buddy(), qPrintable(label->text()));
+                ++mnemonics;
+            }
         }
-        QCOMPARE(mnemonics, 5);
+        QCOMPARE(mnemonics, 14);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -122,27 +123,52 @@ private slots:
     }
 
     // `zige copybook` writes, byte for byte, the files the window saves for the same settings,
-    // a set of images one file per page.
+    // a set of images one file per page, with the practice page's settings and the sheet
+    // window's lists, or a school preset changed on the other pages. The screen shows what the
+    // first image holds.
+    void commandWritesWhatTheWindowSaves_data() {
+        QTest::addColumn<bool>("school");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("practice page")
+            << false
+            << QStringList{
+                   "--models", "2",      "--traces",    "2",         "--grid",   "tian",
+                   "--tint",   "red",    "--lightness", "60",        "--pinyin", "--columns",
+                   "8",        "--rows", "3",           "--row-gap", "4",        "--top-margin",
+                   "16"};
+        QTest::newRow("school pages")
+            << true << QStringList{"--preset",    "grade1",       "--paper",       "A5",
+                                   "--landscape", "--whole-rows", "--trace-style", "both",
+                                   "--title",     "第一课",       "--grid",        "huigong"};
+    }
     void commandWritesWhatTheWindowSaves() {
+        QFETCH(bool, school);
+        QFETCH(QStringList, options);
         openCopybook("永字八法");
-        control<QSpinBox>("models")->setValue(2);
-        control<QSpinBox>("traces")->setValue(2);
-        control<QComboBox>("grid")->setCurrentIndex(1);
-        control<QComboBox>("tint")->setCurrentIndex(1);
-        control<QSpinBox>("lightness")->setValue(60);
-        control<QCheckBox>("pinyin")->setChecked(true);
-        redraw("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
+        if (!school) {
+            control<QSpinBox>("models")->setValue(2);
+            control<QSpinBox>("traces")->setValue(2);
+            control<QComboBox>("grid")->setCurrentIndex(1);
+            control<QComboBox>("tint")->setCurrentIndex(1);
+            control<QSpinBox>("lightness")->setValue(60);
+            control<QCheckBox>("pinyin")->setChecked(true);
+            redraw("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
+        } else {
+            control<QPushButton>("preset-grade1")->click();
+            control<QComboBox>("paper")->setCurrentText("A5 纸");
+            control<QCheckBox>("landscape")->setChecked(true);
+            control<QCheckBox>("wholeRows")->setChecked(true);
+            control<QComboBox>("traceStyle")->setCurrentIndex(2);
+            control<QLineEdit>("title")->setText("第一课");
+            control<QComboBox>("grid")->setCurrentText("回宫格");
+        }
         save("exportPng", {"window.png"});
         save("saveBmp", {"window.bmp"});
         save("exportPdf", {"window.pdf"});
         for (const char* name : {"command.png", "command.bmp", "command.pdf"}) {
             QProcess command;
-            command.start(
-                ZIGE_PROGRAM,
-                {"copybook", "永字八法",     "--models", "2",      "--traces",    "2",
-                 "--grid",   "tian",         "--tint",   "red",    "--lightness", "60",
-                 "--pinyin", "--columns",    "8",        "--rows", "3",           "--row-gap",
-                 "4",        "--top-margin", "16",       "-o",     path(name)});
+            command.start(ZIGE_PROGRAM, QStringList{"copybook", "永字八法"} + options +
+                                            QStringList{"-o", path(name)});
             QVERIFY(command.waitForFinished(60000));
             QCOMPARE(command.exitCode(), 0);
         }
@@ -151,6 +177,23 @@ private slots:
                      fileBytes(path(QString(name).arg("window"))));
         QCOMPARE(pdfPages(path("command.pdf")), pdfPages(path("window.pdf")));
         QVERIFY(QFileInfo(path("window-2.png")).size() > 1000);
+        if (school)
+            QCOMPARE(control<PictureBox>("Picture2")->Image().convertToFormat(QImage::Format_RGB32),
+                     QImage(path("window.bmp")).convertToFormat(QImage::Format_RGB32));
+    }
+
+    // A copybook laid out wider than its paper is not cut without a word: the 纸张 page says so
+    // and offers the columns that fit, which then print whole, the paper's right edge blank.
+    void tooWideIsFitted() {
+        const QLabel* report = openCopybook("永");
+        redraw("Combo1=15");  // 14 columns of 15 units: 250.8 mm
+        QVERIFY2(report->text().contains("最多放 11 列"), qPrintable(report->text()));
+        control<QPushButton>("fitColumns")->click();
+        QCOMPARE(control<QComboBox>("Combo5")->currentText(), "11");
+        QVERIFY(!report->text().contains("截去"));
+        save("exportPdf", {"fitted.pdf"});
+        const QImage page = pdfPages(path("fitted.pdf")).value(0);
+        QCOMPARE(countPixels(page.copy(page.width() - 20, 0, 20, page.height()), isInk), 0);
     }
 
     // A long save shows its progress; 取消 leaves no new file behind and the old one as it was.
@@ -203,6 +246,7 @@ private slots:
         openCopybook("永");
         control<QSpinBox>("traces")->setValue(5);
         control<QComboBox>("grid")->setCurrentIndex(2);
+        control<QComboBox>("paper")->setCurrentText("A3 纸");
         const QImage book = control<PictureBox>("Picture2")->Image().copy();
         window.reset();
         newWindow();
@@ -210,6 +254,7 @@ private slots:
         openCopybook("永");
         QCOMPARE(control<QSpinBox>("traces")->value(), 5);
         QCOMPARE(control<QComboBox>("grid")->currentText(), "米字格");
+        QCOMPARE(control<QComboBox>("paper")->currentText(), "A3 纸");
         QCOMPARE(control<PictureBox>("Picture2")->Image(), book);
     }
 };

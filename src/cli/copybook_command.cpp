@@ -15,11 +15,13 @@
 #include "canvas/canvas.h"
 #include "canvas/glyph_cache.h"
 #include "cli/model_options.h"
+#include "cli/school_options.h"
 #include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
 #include "export/print_image.h"
 #include "export/sheet_export.h"
+#include "sheet_drawing/paper_fit.h"
 #include "sheet_drawing/sheet_model.h"
 #include "text/text_file.h"
 
@@ -208,6 +210,10 @@ int runCopybookCommand(const QStringList& arguments) {
     }
     if (sheet.cells() > kMaxSheetCells)
         return usage(QStringLiteral("一页最多 %1 个字格").arg(kMaxSheetCells));
+    // A PDF page is cut at the paper's edge; an image holds the whole sheet.
+    if (const QString problem = paperProblem(model);
+        !problem.isEmpty() && (*format == ExportFormat::Pdf || inMillimetres(model)))
+        return usage(problem);
     if (*format != ExportFormat::Pdf) {
         const double imageDpi = *format == ExportFormat::Bmp ? 96 : pngDpi;
         const auto pixels = [&](const SheetAxis& a) {

@@ -10,10 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "grid_sheet/school_pages.h"
 
 namespace zige {
 
@@ -49,6 +52,7 @@ CopybookSettings storedSettings() {
     s.grid =
         choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
+    s.school = SchoolPages::stored(stored);
     return s;
 }
 
@@ -61,6 +65,7 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kLightness), s.lightness);
     stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
+    SchoolPages::store(stored, s.school);
 }
 
 }  // namespace
@@ -129,6 +134,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* practice = new QWidget(pages_);
     practice->setLayout(form);
     pages_->addTab(practice, QStringLiteral("练习"));
+    school_ = new SchoolPages(*pages_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(report_);
@@ -146,6 +152,16 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     for (QComboBox* list : {tint_, grid_})
         connect(list, &QComboBox::currentIndexChanged, this, &CopybookDialog::settingsChanged);
     connect(pinyin_, &QCheckBox::toggled, this, &CopybookDialog::settingsChanged);
+    connect(school_, &SchoolPages::changed, this, &CopybookDialog::settingsChanged);
+    connect(school_, &SchoolPages::presetChosen, this, [this](Preset preset) {
+        CopybookSettings s = settings();
+        applyPreset(preset, s);
+        {
+            const QSignalBlocker once(this);  // the sheet is redrawn once, with all of it
+            showSettings(s);
+        }
+        emit settingsChanged();
+    });
 }
 
 CopybookSettings CopybookDialog::settings() const {
@@ -157,6 +173,7 @@ CopybookSettings CopybookDialog::settings() const {
     s.lightness = lightness_->value();
     s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
+    s.school = school_->settings();
     return s;
 }
 
@@ -168,6 +185,7 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     lightness_->setValue(s.lightness);
     grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
     pinyin_->setChecked(s.pinyin);
+    school_->showSettings(s.school);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

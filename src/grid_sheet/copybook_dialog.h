@@ -15,6 +15,8 @@ class QTabWidget;
 
 namespace zige {
 
+class SchoolPages;
+
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
 class CopybookDialog : public QDialog {
@@ -29,6 +31,8 @@ public:
     void setReport(const QString& text);
     // The main window's current character, for the button that puts it in.
     std::function<QString()> currentCharacter;
+    // The pages of school copybooks: paper, millimetres, printed grids, header.
+    SchoolPages* schoolPages() const { return school_; }
 
 signals:
     void settingsChanged();
@@ -45,6 +49,7 @@ private:
     QComboBox* grid_;
     QCheckBox* pinyin_;
     QLabel* report_;
+    SchoolPages* school_;
 };
 
 }  // namespace zige

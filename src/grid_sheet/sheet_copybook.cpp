@@ -7,6 +7,7 @@
 #include "canvas/glyph_cache.h"
 #include "core/step_failed.h"
 #include "grid_sheet/copybook_dialog.h"
+#include "grid_sheet/school_pages.h"
 #include "grid_sheet/sheet_window.h"
 
 namespace zige {
@@ -79,6 +80,8 @@ void SheetWindow::openCopybookDialog() {
             showCopybookSheet(copybookSheet_);
         };
         connect(copybookDialog_, &CopybookDialog::settingsChanged, this, apply);
+        connect(copybookDialog_->schoolPages(), &SchoolPages::columnsChosen, this,
+                &SheetWindow::useColumns);
         // The dialog starts from the last run's settings, which the sheet now shows.
         apply();
     }
@@ -94,6 +97,7 @@ void SheetWindow::updateCopybookReport() {
     if (!copybookDialog_) return;
     QStringList report;
     skipOnFailure([&] {
+        showPaperFit(report);
         const Copybook& book = copybook();
         if (!hasPracticeText(book.settings.text)) return;
         const int sheets = copybookSheetCount();

@@ -155,6 +155,8 @@ Copybook buildCopybook(const SheetModel& model) {
         const std::optional<HanziFacts> facts =
             codes.size() == 1 ? hanziFacts(codes[0]) : std::nullopt;
         book.rows.append({cluster, facts ? facts->reading : QString()});
+        // Whole rows: the row of models and traces is followed by an empty one to write in.
+        if (model.copybook.school.wholeRows) book.rows.append(CopybookRow{});
     }
     return book;
 }

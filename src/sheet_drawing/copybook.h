@@ -10,13 +10,14 @@
 #include <optional>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/school_settings.h"
 
 namespace zige {
 
 struct SheetModel;
 
 // The grid in each cell of a sheet.
-enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, None };
+enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, HuiGong, Square, None };
 
 // The colour of the pale copies to trace over (描红).
 enum class TraceTint { Grey, Red };
@@ -50,6 +51,8 @@ inline constexpr Named<CellGrid> kCellGrids[] = {
     {CellGrid::Rice, QLatin1String("mi"), u"米字格"},
     {CellGrid::NineSquare, QLatin1String("nine"), u"九宫格"},
     {CellGrid::EightTrigram, QLatin1String("bagua"), u"八卦格"},
+    {CellGrid::HuiGong, QLatin1String("huigong"), u"回宫格"},
+    {CellGrid::Square, QLatin1String("square"), u"方格"},
     {CellGrid::None, QLatin1String("none"), u"无"},
 };
 inline constexpr Named<TraceTint> kTraceTints[] = {
@@ -71,6 +74,7 @@ struct CopybookSettings {
     int lightness = 80;  // percent, 100 is white
     CellGrid grid = CellGrid::Quick;
     bool pinyin = false;
+    SchoolSettings school;  // millimetres, paper, printed grids, tracing style, header
 
     bool operator==(const CopybookSettings&) const = default;
 };

@@ -7,7 +7,10 @@
 #include <cmath>
 
 #include "canvas/canvas.h"
+#include "sheet_drawing/cell_glyph.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/school_choices.h"
+#include "sheet_drawing/school_grids.h"
 #include "sheet_drawing/sheet_cell.h"
 #include "sheet_drawing/sheet_colors.h"
 #include "views/character_views.h"
@@ -18,10 +21,6 @@ namespace {
 
 const GridStyle* cellGridStyle(CellGrid grid) {
     switch (grid) {
-        case CellGrid::Tian:
-            return &kTianGrid;
-        case CellGrid::Rice:
-            return &kRiceGrid;
         case CellGrid::NineSquare:
             return &kNineSquareGrid;
         case CellGrid::EightTrigram:
@@ -42,11 +41,12 @@ bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
     const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
     const int models = book_.settings.models, traces = book_.settings.traces;
+    const bool tracedToTheEnd = book_.settings.school.wholeRows;
     drawPractice(cell, practice,
-                 !practice                  ? Copy::None
-                 : column < models          ? Copy::Model
-                 : column < models + traces ? Copy::Trace
-                                            : Copy::None,
+                 !practice                                    ? Copy::None
+                 : column < models                            ? Copy::Model
+                 : tracedToTheEnd || column < models + traces ? Copy::Trace
+                                                              : Copy::None,
                  spaceAbove);
 }
 
@@ -54,9 +54,11 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
                                  double spaceAbove) {
     const CellGrid grid = book_.settings.grid;
     if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
-    if (copy == Copy::Trace) printGlyph(cell, row->character, book_.traceColor());
+    if (copy == Copy::Trace) drawTrace(canvas_, book_, cell, row->character);
     if (grid == CellGrid::Quick) {
         drawQuickGridLines(canvas_, cell, pens_);
+    } else if (isSchoolGrid(grid)) {
+        drawSchoolGrid(canvas_, cell, grid, gridColorValue(book_.settings.school.gridColor));
     } else if (const GridStyle* style = cellGridStyle(grid)) {
         canvas_.ForeColor = pens_.line;
         canvas_.DrawWidth = 1;
@@ -70,16 +72,7 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
 }
 
 void CopybookCells::printGlyph(const SheetCell& cell, const QString& character, ColorValue color) {
-    const GlyphPlacement& p = book_.placement;
-    const QRectF& box = p.gridBox;
-    canvas_.ForeColor = color;
-    canvas_.FontName = p.fontName;
-    canvas_.FontSize = p.pointSize;
-    canvas_.FontBold = false;
-    if (!(box.width() > 0) || !(box.height() > 0)) return;  // a box of no size maps onto no cell
-    canvas_.CurrentX = cell.left + (kPrintPosition - box.left()) * (cell.width() / box.width());
-    canvas_.CurrentY = cell.top + (kPrintPosition - box.top()) * (cell.height() / box.height());
-    canvas_.PrintScaled(character, cell.width() / box.width(), cell.height() / box.height());
+    printInCell(canvas_, book_, cell, character, color);
 }
 
 void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,
@@ -105,15 +98,13 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
 
 double CopybookCells::glyphInkTop(const SheetCell& cell, const QString& character) {
     const GlyphPlacement& p = book_.placement;
-    if (!(p.gridBox.height() > 0)) return 0;
     canvas_.FontName = p.fontName;
     canvas_.FontSize = p.pointSize;
-    QFont font = canvas_.printFont();
-    font.setPixelSize(std::max(1, int(std::lround(p.pointSize * 20))));
-    const QFontMetricsF metrics(font);
-    const double scale = cell.height() / p.gridBox.height();
+    const std::optional<GlyphFrame> frame = glyphFrame(canvas_, book_, cell, character);
+    if (!frame) return 0;
+    const QFontMetricsF metrics(twipsFont(canvas_));
     const double inkTop = metrics.ascent() + metrics.tightBoundingRect(character).top();
-    return std::max(0.0, (kPrintPosition - p.gridBox.top() + inkTop) * scale);
+    return std::max(0.0, frame->y - cell.top + inkTop * frame->scaleY);
 }
 
 }  // namespace zige

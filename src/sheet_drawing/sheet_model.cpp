@@ -2,6 +2,7 @@
 #include "sheet_drawing/sheet_model.h"
 
 #include "core/numbers.h"
+#include "sheet_drawing/paper_fit.h"
 
 namespace zige {
 
@@ -16,11 +17,13 @@ SheetAxis axis(const SheetModel& m, LayoutValue count, LayoutValue size, LayoutV
 }  // namespace
 
 SheetAxis SheetModel::across() const {
+    if (inMillimetres(*this)) return millimetreLayout(copybook.school).across;
     using enum LayoutValue;
     return axis(*this, Columns, CellWidth, ColumnGap, LeftMargin, RightMargin);
 }
 
 SheetAxis SheetModel::down() const {
+    if (inMillimetres(*this)) return millimetreLayout(copybook.school).down;
     using enum LayoutValue;
     return axis(*this, Rows, CellHeight, RowGap, TopMargin, BottomMargin);
 }
