@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_drawing/sheet_model.h"
 
+#include <algorithm>
+
 #include "core/numbers.h"
+#include "sheet_drawing/pinyin_band.h"
 
 namespace zige {
 
@@ -22,7 +25,12 @@ SheetAxis SheetModel::across() const {
 
 SheetAxis SheetModel::down() const {
     using enum LayoutValue;
-    return axis(*this, Rows, CellHeight, RowGap, TopMargin, BottomMargin);
+    SheetAxis down = axis(*this, Rows, CellHeight, RowGap, TopMargin, BottomMargin);
+    // Pinyin bands sit in the gap above each row: it grows to their room, the top margin too.
+    const std::int32_t room = pinyinBandRoom(copybook, down.size);
+    down.gap = std::max(down.gap, room);
+    down.before = std::max(down.before, room);
+    return down;
 }
 
 }  // namespace zige
