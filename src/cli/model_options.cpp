@@ -2,6 +2,7 @@
 #include "cli/model_options.h"
 
 #include "canvas/glyph_cache.h"
+#include "cli/pinyin_options.h"
 #include "core/numbers.h"
 #include "sheet_drawing/sheet_model.h"
 
@@ -55,7 +56,7 @@ QList<ModelOption> modelOptions() {
     const GlyphPlacement& place = defaults.placement;
     const QRectF box = place.gridBox;
     using enum LayoutValue;
-    return {
+    QList<ModelOption> options{
         choiceOption<CellGrid>(QStringLiteral("grid"), QStringLiteral("格子"), kCellGrids,
                                book.grid, [](SheetModel& m, CellGrid g) { m.copybook.grid = g; }),
         numberOption(QStringLiteral("models"), QStringLiteral("每行的范字个数"), book.models, 0,
@@ -69,7 +70,7 @@ QList<ModelOption> modelOptions() {
                      [](SheetModel& m, int n) { m.copybook.lightness = n; }),
         {{QStringLiteral("pinyin")},
          QString(),
-         QStringLiteral("在范字上方标注拼音"),
+         QStringLiteral("标注拼音，写法见 --pinyin-style"),
          QString(),
          [](SheetModel& m, const QString&) {
              m.copybook.pinyin = true;
@@ -122,6 +123,8 @@ QList<ModelOption> modelOptions() {
         layout("top-margin", QStringLiteral("顶边距（相对单位）"), TopMargin, 0),
         layout("bottom-margin", QStringLiteral("底边距（相对单位）"), BottomMargin, 0),
     };
+    options += pinyinOptions();
+    return options;
 }
 
 }  // namespace zige

@@ -15,6 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "grid_sheet/copybook_page_characters.h"
+#include "grid_sheet/copybook_page_pinyin.h"
+
 namespace zige {
 
 namespace {
@@ -49,6 +52,7 @@ CopybookSettings storedSettings() {
     s.grid =
         choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
+    PinyinPage::restore(stored, s);
     return s;
 }
 
@@ -61,6 +65,7 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kLightness), s.lightness);
     stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
+    PinyinPage::store(stored, s);
 }
 
 }  // namespace
@@ -129,6 +134,10 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* practice = new QWidget(pages_);
     practice->setLayout(form);
     pages_->addTab(practice, QStringLiteral("练习"));
+    pinyinPage_ = new PinyinPage(text_, pages_);
+    pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
+    charactersPage_ = new CharactersPage(text_, pages_);
+    pages_->addTab(charactersPage_, QStringLiteral("选字"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(report_);
@@ -146,6 +155,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     for (QComboBox* list : {tint_, grid_})
         connect(list, &QComboBox::currentIndexChanged, this, &CopybookDialog::settingsChanged);
     connect(pinyin_, &QCheckBox::toggled, this, &CopybookDialog::settingsChanged);
+    connect(pinyinPage_, &PinyinPage::settingsChanged, this, &CopybookDialog::settingsChanged);
 }
 
 CopybookSettings CopybookDialog::settings() const {
@@ -157,6 +167,7 @@ CopybookSettings CopybookDialog::settings() const {
     s.lightness = lightness_->value();
     s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
+    pinyinPage_->readInto(s);
     return s;
 }
 
@@ -168,6 +179,7 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     lightness_->setValue(s.lightness);
     grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
     pinyin_->setChecked(s.pinyin);
+    pinyinPage_->showSettings(s);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

@@ -15,6 +15,9 @@ class QTabWidget;
 
 namespace zige {
 
+class CharactersPage;
+class PinyinPage;
+
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
 class CopybookDialog : public QDialog {
@@ -44,6 +47,8 @@ private:
     QSpinBox* lightness_;
     QComboBox* grid_;
     QCheckBox* pinyin_;
+    PinyinPage* pinyinPage_;
+    CharactersPage* charactersPage_;
     QLabel* report_;
 };
 
