@@ -90,7 +90,9 @@ PinyinPage::PinyinPage(QPlainTextEdit* text, QWidget* parent) : QWidget(parent),
                                QAbstractItemView::EditKeyPressed);
     readings_->setTabKeyNavigation(false);  // Tab moves on to the next control
     readings_->verticalHeader()->hide();
-    readings_->horizontalHeader()->setStretchLastSection(true);
+    readings_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    readings_->horizontalHeader()->setSectionResizeMode(CharacterColumn,
+                                                        QHeaderView::ResizeToContents);
     readings_->setMinimumHeight(fontMetrics().lineSpacing() * 8);
     readings_->setAccessibleName(QStringLiteral("多音字读音"));  // a table takes no label's name
     count_ = new QLabel(this);
