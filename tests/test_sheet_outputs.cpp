@@ -10,9 +10,12 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "grid_sheet/copybook_page_characters.h"
+#include "grid_sheet/copybook_page_pinyin.h"
 #include "grid_sheet/sheet_window.h"
 #include "test_support.h"
 #include "ui/picture_box.h"
@@ -123,26 +126,44 @@ private slots:
 
     // `zige copybook` writes, byte for byte, the files the window saves for the same settings,
     // a set of images one file per page.
+    void commandWritesWhatTheWindowSaves_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("dialog");  // "name=value" spin box or list, or a tick
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("pale red in 田字格, pinyin on four lines")
+            << "永字八法"
+            << QStringList{"models=2", "traces=2", "grid=1", "tint=1", "lightness=60", "pinyin"}
+            << QStringList{"--models", "2",   "--traces",    "2",  "--grid",  "tian",
+                           "--tint",   "red", "--lightness", "60", "--pinyin"};
+        QTest::newRow("words, simple pinyin")
+            << "学习 长(cháng)城" << QStringList{"pinyin", "pinyinStyle=1", "unit=1"}
+            << QStringList{"--pinyin-style", "simple", "--words"};
+        QTest::newRow("dictation and answers")
+            << "学习 银行(háng)" << QStringList{"unit=1", "dictation", "answers", "grid=1"}
+            << QStringList{"--words", "--answers", "--grid", "tian"};
+    }
     void commandWritesWhatTheWindowSaves() {
-        openCopybook("永字八法");
-        control<QSpinBox>("models")->setValue(2);
-        control<QSpinBox>("traces")->setValue(2);
-        control<QComboBox>("grid")->setCurrentIndex(1);
-        control<QComboBox>("tint")->setCurrentIndex(1);
-        control<QSpinBox>("lightness")->setValue(60);
-        control<QCheckBox>("pinyin")->setChecked(true);
+        QFETCH(QString, text);
+        QFETCH(QStringList, dialog);
+        QFETCH(QStringList, options);
+        openCopybook(text);
+        for (const QString& setting : dialog) {
+            const QString name = setting.section('=', 0, 0);
+            const int value = setting.section('=', 1).toInt();
+            if (auto* box = window->findChild<QSpinBox*>(name)) box->setValue(value);
+            if (auto* list = window->findChild<QComboBox*>(name)) list->setCurrentIndex(value);
+            if (auto* tick = window->findChild<QCheckBox*>(name)) tick->setChecked(true);
+        }
         redraw("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
         save("exportPng", {"window.png"});
         save("saveBmp", {"window.bmp"});
         save("exportPdf", {"window.pdf"});
         for (const char* name : {"command.png", "command.bmp", "command.pdf"}) {
             QProcess command;
-            command.start(
-                ZIGE_PROGRAM,
-                {"copybook", "永字八法",     "--models", "2",      "--traces",    "2",
-                 "--grid",   "tian",         "--tint",   "red",    "--lightness", "60",
-                 "--pinyin", "--columns",    "8",        "--rows", "3",           "--row-gap",
-                 "4",        "--top-margin", "16",       "-o",     path(name)});
+            command.start(ZIGE_PROGRAM,
+                          QStringList{"copybook", text} + options +
+                              QStringList{"--columns", "8", "--rows", "3", "--row-gap", "4",
+                                          "--top-margin", "16", "-o", path(name)});
             QVERIFY(command.waitForFinished(60000));
             QCOMPARE(command.exitCode(), 0);
         }
@@ -150,7 +171,41 @@ private slots:
             QCOMPARE(fileBytes(path(QString(name).arg("command"))),
                      fileBytes(path(QString(name).arg("window"))));
         QCOMPARE(pdfPages(path("command.pdf")), pdfPages(path("window.pdf")));
-        QVERIFY(QFileInfo(path("window-2.png")).size() > 1000);
+        QVERIFY(QFileInfo(path("window.png")).size() > 1000);
+    }
+
+    // The reading pickers list each place of a character with more than one reading, write the
+    // one picked into the text, and list only the first places of a long text; a file's hanzi
+    // become the text, the same from GB18030 as from UTF-8, and what is no hanzi is named.
+    void readingsAndTextSources() {
+        openCopybook("长城 校长");
+        QPlainTextEdit* text = control<QPlainTextEdit>("practiceText");
+        QCoreApplication::processEvents();
+        QAbstractItemModel* listed = control<QTableView>("readings")->model();
+        QCOMPARE(listed->rowCount(), 3);                             // 长 校 长
+        for (const QString reading : {"cháng", "zhǎng", "cháng"}) {  // each replaces the last
+            listed->setData(listed->index(0, 2), reading);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(text->toPlainText(), "长(cháng)城 校长");
+        QCOMPARE(window->copybook().rows.value(0).readings, QStringList{"cháng"});
+
+        control<QSpinBox>("tableLast")->setValue(3500);
+        control<QPushButton>("tableAdd")->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(listed->rowCount(), PinyinPage::kMostListed);
+        QVERIFY(control<QLabel>("readingCount")->text().contains("只列出前 300 处"));
+
+        const QString file = "长(cháng)城，hello!\n校长";
+        QVERIFY(writeFile(path("utf8.txt"), file.toUtf8()));
+        QVERIFY(writeFile(path("gb18030.txt"), QStringEncoder("GB18030").encode(file)));
+        CharactersPage* page = window->findChild<CharactersPage*>();
+        page->openTextFile(path("gb18030.txt"));
+        const QString fromGb18030 = text->toPlainText();
+        page->openTextFile(path("utf8.txt"));
+        QCOMPARE(text->toPlainText(), fromGb18030);
+        QCOMPARE(fromGb18030, "长(cháng)城\n校长");
+        QVERIFY(control<QLabel>("charactersNote")->text().contains("7 个不是汉字的字符已略去"));
     }
 
     // A long save shows its progress; 取消 leaves no new file behind and the old one as it was.

@@ -78,16 +78,21 @@ ShownReading shownReading(const QString& character, const QString& typed) {
 HanziOnly keepHanzi(const QString& text) {
     HanziOnly kept;
     qsizetype from = 0;  // the end of what has been looked at
+    bool apart = false;  // something was left out since the last hanzi or separator
     for (const TypedWord& word : typedWords(text)) {
         for (const TypedCharacter& c : word) {
-            kept.text += QStringView(text).sliced(from, c.position - from);  // separators
+            if (c.position > from) {  // separators, kept as they are
+                kept.text += QStringView(text).sliced(from, c.position - from);
+                apart = false;
+            }
             from = c.end;
-            if (isHanzi(c.character)) {
-                kept.text += QStringView(text).sliced(c.position, c.end - c.position);
+            if (!isHanzi(c.character)) {
+                kept.leftOut.append(c.character);
+                apart = true;
                 continue;
             }
-            kept.leftOut.append(c.character);
-            if (!kept.text.isEmpty() && !kept.text.back().isSpace()) kept.text += QLatin1Char(' ');
+            if (std::exchange(apart, false) && !kept.text.isEmpty()) kept.text += QLatin1Char(' ');
+            kept.text += QStringView(text).sliced(c.position, c.end - c.position);
         }
     }
     kept.text += QStringView(text).sliced(from);

@@ -40,7 +40,8 @@ struct ShownReading {
 ShownReading shownReading(const QString& character, const QString& typed);
 
 // A practice text from a file with only its hanzi, their typed readings, spaces and line breaks
-// kept; a run of anything else becomes one space, so the words either side stay apart.
+// kept; a run of anything else between two hanzi becomes a space, so the words either side stay
+// apart.
 struct HanziOnly {
     QString text;
     QStringList leftOut;  // what was left out, each time it was
