@@ -53,8 +53,10 @@ QString sample(const QString& cluster, bool invisible) {
     return QStringLiteral("「\u2068%1\u2069」").arg(shown);
 }
 
+// How many of a kind a report line names.
+constexpr qsizetype kShown = 5;
+
 QString samples(const QStringList& clusters, bool invisible = false) {
-    constexpr qsizetype kShown = 5;
     QStringList shown;
     for (qsizetype i = 0; i < std::min(kShown, clusters.size()); ++i)
         shown.append(sample(clusters[i], invisible));
@@ -107,10 +109,12 @@ QStringList CopybookReport::lines() const {
         lines.append(QStringLiteral("%1 个不可见的控制字符已略去：%2")
                          .arg(invisible.size())
                          .arg(samples(invisible, true)));
+    // A hanzi with Latin letters after it: nothing to isolate, and nothing to cut short.
     if (!unlisted.isEmpty())
-        lines.append(QStringLiteral("%1 处所注读音不是该字在字库中的读音，照所写标注：%2")
+        lines.append(QStringLiteral("%1 处所注读音不是该字在字库中的读音，照所写标注：%2%3")
                          .arg(unlisted.size())
-                         .arg(samples(unlisted)));
+                         .arg(unlisted.mid(0, kShown).join(QStringLiteral("、")),
+                              unlisted.size() > kShown ? QStringLiteral(" 等") : QString()));
     return lines;
 }
 
