@@ -96,8 +96,9 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     grid_ = new QComboBox(this);
     grid_->setObjectName(QStringLiteral("grid"));
     for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
-    pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音(&P)"), this);
+    pinyin_ = new QCheckBox(QStringLiteral("标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
+    pinyin_->setToolTip(QStringLiteral("写法在「拼音与词语」页选：四线三格或简单拼音"));
     report_ = new QLabel(this);
     report_->setObjectName(QStringLiteral("report"));
     report_->setWordWrap(true);

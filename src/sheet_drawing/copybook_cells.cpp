@@ -34,7 +34,10 @@ const GridStyle* cellGridStyle(CellGrid grid) {
 
 CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                              const QuickGridPens& pens)
-    : canvas_(canvas), book_(book), colors_(colors), pens_(pens), pinyinBand_(colors.line) {}
+    : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {
+    if (hasPinyinBands(book.settings) || hasSimplePinyin(book.settings))
+        pinyin_.emplace(colors.line);
+}
 
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 
@@ -43,9 +46,8 @@ void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double s
         row < book_.rows.size() ? cellContent(book_, book_.rows[row], column) : CellContent();
     drawPractice(cell, content, spaceAbove);
     if (hasPinyinBands(book_.settings))
-        pinyinBand_.draw(
-            canvas_, cell, content.reading,
-            content.copy == CellContent::Copy::Trace ? book_.traceColor() : colors_.ink);
+        pinyin_->draw(canvas_, cell, content.reading,
+                      content.copy == CellContent::Copy::Trace ? book_.traceColor() : colors_.ink);
 }
 
 void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& content,
@@ -88,7 +90,7 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
     const double height = std::min(room * 0.8, cell.height() * 0.25);
     constexpr double kSmallestReadable = 120;  // twips: 6 points
     if (height < kSmallestReadable) return;
-    canvas_.FontName = pinyinFamily();
+    canvas_.FontName = pinyin_->family();
     canvas_.FontSize = float(height / 20 / 1.2);  // points, leaving the line's leading
     QFont font = canvas_.printFont();
     font.setPixelSize(std::max(1, int(std::lround(canvas_.FontSize * 20))));

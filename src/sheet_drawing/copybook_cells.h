@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 #include "canvas/colors.h"
 #include "sheet_drawing/copybook_rows.h"
@@ -47,7 +48,7 @@ private:
     const Copybook& book_;
     const SheetColors& colors_;
     const QuickGridPens pens_;
-    const PinyinBand pinyinBand_;
+    std::optional<PinyinBand> pinyin_;  // when the copybook shows pinyin
 };
 
 }  // namespace zige

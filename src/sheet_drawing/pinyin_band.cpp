@@ -21,6 +21,12 @@ constexpr double kBandClearance = 0.1;  // below the band, and at least as much 
 // Letters without ascenders fill this much of the middle space, centred in it.
 constexpr double kLetterHeight = 0.85;
 
+QString pinyinFamily() {
+    for (const QString& family : {QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")})
+        if (QFontDatabase::hasFamily(family)) return family;
+    return QString();
+}
+
 }  // namespace
 
 bool hasPinyinBands(const CopybookSettings& s) {
@@ -35,12 +41,6 @@ bool hasSimplePinyin(const CopybookSettings& s) {
 std::int32_t pinyinBandRoom(const CopybookSettings& settings, std::int32_t cellHeight) {
     if (!hasPinyinBands(settings) || cellHeight <= 0) return 0;
     return std::int32_t(std::ceil(cellHeight * (kBandHeight + 2 * kBandClearance)));
-}
-
-QString pinyinFamily() {
-    for (const QString& family : {QStringLiteral("Andika"), QStringLiteral("DejaVu Sans")})
-        if (QFontDatabase::hasFamily(family)) return family;
-    return QString();
 }
 
 PinyinBand::PinyinBand(ColorValue lineColor) : lineColor_(lineColor), family_(pinyinFamily()) {

@@ -23,11 +23,6 @@ bool hasSimplePinyin(const CopybookSettings& settings);
 // this high.
 std::int32_t pinyinBandRoom(const CopybookSettings& settings, std::int32_t cellHeight);
 
-// The face pinyin is written in, whatever the desktop's: Andika (fonts-sil-andika), made for
-// reading and writing lessons, whose a and g are the school forms ɑ and ɡ while the text stays
-// a and g; else DejaVu Sans; else the Chinese face.
-QString pinyinFamily();
-
 // The band of four lines above a cell, three equal spaces, and a syllable in it as pupils write
 // it: letters in the middle space, ascenders up into the top one, descenders down into the
 // bottom one, tone marks above the letters, centred over the cell.
@@ -38,6 +33,10 @@ public:
     // The band over `cell`, with `reading` in `color` when it is not "".
     void draw(Canvas& canvas, const SheetCell& cell, const QString& reading,
               ColorValue color) const;
+    // The face pinyin is written in, whatever the desktop's: Andika (fonts-sil-andika), made for
+    // reading and writing lessons, whose a and g are the school forms ɑ and ɡ while the text
+    // stays a and g; else DejaVu Sans; else "", the Chinese face.
+    const QString& family() const { return family_; }
 
 private:
     ColorValue lineColor_;
