@@ -62,6 +62,7 @@ private slots:
             {"chosen", "长(cháng) 长(chang2) 长", "长cháng 长cháng 长zhǎng"},
             {"full-width, spaces", "长（ CHANG2 ）城\n校长", "长cháng城chéng 校xiào长zhǎng"},
             {"not its own", "长(zang3)长(hello)", "长zǎng!长hello!"},
+            {"neutral tone in a word", "朋友(you) 友(you5)", "朋péng友you 友you"},
             {"no hanzi before", "A(a1) (ma)", "A(a1) (ma)"},
             {"no reading inside", "长(长)", "长zhǎng(长zhǎng)"}};
         for (const auto& [name, text, shown] : rows)

@@ -72,7 +72,17 @@ ShownReading shownReading(const QString& character, const QString& typed) {
     const std::optional<HanziFacts> facts = factsOf(character);
     if (typed.isEmpty()) return {facts ? facts->reading : QString(), true};
     const std::optional<QString> marked = markedPinyin(typed);
-    return {marked.value_or(typed), marked && facts && facts->readings.contains(*marked)};
+    if (!marked || !facts) return {marked.value_or(typed), false};
+    // In a word a syllable may lose its tone (朋友 péngyou): the neutral tone of one of its
+    // readings is one of its own.
+    const std::optional<PinyinSyllable> syllable = pinyinSyllable(*marked);
+    const bool own =
+        std::any_of(facts->readings.begin(), facts->readings.end(), [&](const QString& reading) {
+            if (reading == *marked) return true;
+            const std::optional<PinyinSyllable> toned = pinyinSyllable(reading);
+            return syllable->tone == 5 && toned && toned->letters == syllable->letters;
+        });
+    return {*marked, own};
 }
 
 HanziOnly keepHanzi(const QString& text) {

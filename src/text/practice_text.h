@@ -35,7 +35,8 @@ QList<TypedWord> typedWords(const QString& text);
 // character's usual reading, or "" for a character the table does not hold.
 struct ShownReading {
     QString reading;
-    bool listed;  // false when typed and not among the readings the table gives the character
+    bool listed;  // false when typed and neither one of the character's readings in the table
+                  // nor the neutral tone of one
 };
 ShownReading shownReading(const QString& character, const QString& typed);
 
