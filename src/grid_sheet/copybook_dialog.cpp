@@ -17,6 +17,8 @@
 #include <algorithm>
 
 #include "grid_sheet/school_pages.h"
+#include "grid_sheet/copybook_page_characters.h"
+#include "grid_sheet/copybook_page_pinyin.h"
 
 namespace zige {
 
@@ -53,6 +55,7 @@ CopybookSettings storedSettings() {
         choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
     s.school = SchoolPages::stored(stored);
+    PinyinPage::restore(stored, s);
     return s;
 }
 
@@ -66,6 +69,7 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
     SchoolPages::store(stored, s.school);
+    PinyinPage::store(stored, s);
 }
 
 }  // namespace
@@ -96,8 +100,9 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     grid_ = new QComboBox(this);
     grid_->setObjectName(QStringLiteral("grid"));
     for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
-    pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音(&P)"), this);
+    pinyin_ = new QCheckBox(QStringLiteral("标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
+    pinyin_->setToolTip(QStringLiteral("写法在「拼音与词语」页选：四线三格或简单拼音"));
     report_ = new QLabel(this);
     report_->setObjectName(QStringLiteral("report"));
     report_->setWordWrap(true);
@@ -134,6 +139,10 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* practice = new QWidget(pages_);
     practice->setLayout(form);
     pages_->addTab(practice, QStringLiteral("练习"));
+    pinyinPage_ = new PinyinPage(text_, pages_);
+    pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
+    charactersPage_ = new CharactersPage(text_, pages_);
+    pages_->addTab(charactersPage_, QStringLiteral("选字"));
     school_ = new SchoolPages(*pages_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
@@ -162,6 +171,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
         }
         emit settingsChanged();
     });
+    connect(pinyinPage_, &PinyinPage::settingsChanged, this, &CopybookDialog::settingsChanged);
 }
 
 CopybookSettings CopybookDialog::settings() const {
@@ -174,6 +184,7 @@ CopybookSettings CopybookDialog::settings() const {
     s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
     s.school = school_->settings();
+    pinyinPage_->readInto(s);
     return s;
 }
 
@@ -186,6 +197,7 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
     pinyin_->setChecked(s.pinyin);
     school_->showSettings(s.school);
+    pinyinPage_->showSettings(s);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

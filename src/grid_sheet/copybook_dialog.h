@@ -16,6 +16,8 @@ class QTabWidget;
 namespace zige {
 
 class SchoolPages;
+class CharactersPage;
+class PinyinPage;
 
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
@@ -48,6 +50,8 @@ private:
     QSpinBox* lightness_;
     QComboBox* grid_;
     QCheckBox* pinyin_;
+    PinyinPage* pinyinPage_;
+    CharactersPage* charactersPage_;
     QLabel* report_;
     SchoolPages* school_;
 };

@@ -127,7 +127,7 @@ private:
     std::shared_ptr<GlyphCache> glyphs_;
     MainWindowLink mainWindow_;
     SheetModel model_;
-    // The copybook of the model's text and placement, built again only when they change.
+    // The copybook of the model, built again only when what it is built from changes.
     std::optional<Copybook> copybook_;
     int copybookSheet_ = 0;
     CopybookDialog* copybookDialog_ = nullptr;

@@ -22,6 +22,10 @@ enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, HuiGong, Squa
 // The colour of the pale copies to trace over (描红).
 enum class TraceTint { Grey, Red };
 
+// How pinyin is written: on four lines above each row as in school (四线三格), or as a small
+// label over each model.
+enum class PinyinStyle { Lines, Simple };
+
 // A choice as the command line names it and as the user reads it, in the order offered.
 template <typename Value>
 struct Named {
@@ -59,6 +63,10 @@ inline constexpr Named<TraceTint> kTraceTints[] = {
     {TraceTint::Grey, QLatin1String("grey"), u"浅灰"},
     {TraceTint::Red, QLatin1String("red"), u"浅红"},
 };
+inline constexpr Named<PinyinStyle> kPinyinStyles[] = {
+    {PinyinStyle::Lines, QLatin1String("lines"), u"四线三格"},
+    {PinyinStyle::Simple, QLatin1String("simple"), u"简单拼音"},
+};
 
 // How many copies of each kind a row may have, and how light the pale ones may be (percent).
 inline constexpr int kMostCopies = 99;
@@ -75,6 +83,10 @@ struct CopybookSettings {
     CellGrid grid = CellGrid::Quick;
     bool pinyin = false;
     SchoolSettings school;  // millimetres, paper, printed grids, tracing style, header
+    PinyinStyle pinyinStyle = PinyinStyle::Lines;
+    bool words = false;      // each word of the text takes a row (词), not each character (字)
+    bool dictation = false;  // 看拼音写汉字: pinyin over empty cells
+    bool answers = false;    // with dictation, the characters on pages after it
 
     bool operator==(const CopybookSettings&) const = default;
 };
@@ -106,17 +118,21 @@ struct CopybookReport {
     QList<Substitute> substituted;  // drawn, in another face
     QStringList undrawable;         // no installed face has them: left out
     QStringList invisible;          // control, zero-width and direction characters: left out
+    QStringList unlisted;           // typed readings that are none of the character's: "长(zǎng)"
 
     // A few lines whatever the text: how many of each kind, and the first few of them, each
     // isolated so that a right-to-left character cannot turn the line around.
     QStringList lines() const;
 };
 
-// One row of a copybook: its character in the model and pale copies, and the reading shown over
-// the model.
+// One row of a copybook: what it practises (a character, or a word's characters in adjacent
+// cells) with the reading of each, in copies side by side. Copies that do not fit in one row go
+// on over the next rows of the same characters.
 struct CopybookRow {
-    QString character;
-    QString pinyin;  // with tone marks; "" when unknown
+    QStringList characters;
+    QStringList readings;  // with tone marks; "" when unknown
+    int part = 0;          // which of those rows this is, from 0
+    bool answer = false;   // a dictation's answer: the characters it asked for
 };
 
 // A copybook ready to draw: the rows its text gives, on as many sheets as they need.
@@ -125,6 +141,9 @@ struct Copybook {
     GlyphPlacement placement;
     QList<CopybookRow> rows;
     CopybookReport report;
+    // The layout the rows were laid out for: its columns, and its rows a sheet.
+    std::int32_t columns = 0;
+    std::int32_t rowsPerSheet = 0;
 
     bool isEmpty() const { return rows.isEmpty(); }
     // Sheets needed for every row, `rowsPerSheet` rows a sheet; at least one.
@@ -136,5 +155,9 @@ struct Copybook {
 // The copybook of `model`'s text, in `model`'s face: characters no face can draw and invisible
 // ones are left out and reported, as are characters another face draws.
 Copybook buildCopybook(const SheetModel& model);
+// Whether `book` is what buildCopybook(model) gives.
+bool isCopybookOf(const Copybook& book, const SheetModel& model);
+// How a report names a few of `characters`.
+QString reportSamples(const QStringList& characters);
 
 }  // namespace zige

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_drawing/copybook_cells.h"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -34,27 +33,28 @@ const GridStyle* cellGridStyle(CellGrid grid) {
 
 CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                              const QuickGridPens& pens)
-    : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {}
+    : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {
+    if (hasPinyinBands(book.settings) || hasSimplePinyin(book.settings))
+        pinyin_.emplace(colors.line);
+}
 
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
-    const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
-    const int models = book_.settings.models, traces = book_.settings.traces;
-    const bool tracedToTheEnd = book_.settings.school.wholeRows;
-    drawPractice(cell, practice,
-                 !practice                                    ? Copy::None
-                 : column < models                            ? Copy::Model
-                 : tracedToTheEnd || column < models + traces ? Copy::Trace
-                                                              : Copy::None,
-                 spaceAbove);
+    const CellContent content =
+        row < book_.rows.size() ? cellContent(book_, book_.rows[row], column) : CellContent();
+    drawPractice(cell, content, spaceAbove);
+    if (hasPinyinBands(book_.settings))
+        pinyin_->draw(canvas_, cell, content.reading,
+                      content.copy == CellContent::Copy::Trace ? book_.traceColor() : colors_.ink);
 }
 
-void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, Copy copy,
+void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& content,
                                  double spaceAbove) {
+    using Copy = CellContent::Copy;
     const CellGrid grid = book_.settings.grid;
     if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
-    if (copy == Copy::Trace) drawTrace(canvas_, book_, cell, row->character);
+    if (content.copy == Copy::Trace) drawTrace(canvas_, book_, cell, content.character);
     if (grid == CellGrid::Quick) {
         drawQuickGridLines(canvas_, cell, pens_);
     } else if (isSchoolGrid(grid)) {
@@ -64,10 +64,10 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, 
         canvas_.DrawWidth = 1;
         drawGrid(canvas_, cell, *style);
     }
-    if (copy == Copy::Model) {
-        printGlyph(cell, row->character, colors_.ink);
-        if (book_.settings.pinyin)
-            printPinyin(cell, row->pinyin, spaceAbove, glyphInkTop(cell, row->character));
+    if (content.copy == Copy::Model && !content.character.isEmpty()) {
+        printGlyph(cell, content.character, colors_.ink);
+        if (hasSimplePinyin(book_.settings))
+            printPinyin(cell, content.reading, spaceAbove, glyphInkTop(cell, content.character));
     }
 }
 
@@ -82,7 +82,7 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
     const double height = std::min(room * 0.8, cell.height() * 0.25);
     constexpr double kSmallestReadable = 120;  // twips: 6 points
     if (height < kSmallestReadable) return;
-    canvas_.FontName = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    canvas_.FontName = pinyin_->family();
     canvas_.FontSize = float(height / 20 / 1.2);  // points, leaving the line's leading
     QFont font = canvas_.printFont();
     font.setPixelSize(std::max(1, int(std::lround(canvas_.FontSize * 20))));

@@ -3,20 +3,22 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/copybook_rows.h"
+#include "sheet_drawing/pinyin_band.h"
 #include "views/grid_styles.h"
 
 namespace zige {
 
 class Canvas;
 struct Copybook;
-struct CopybookRow;
 struct SheetCell;
 struct SheetColors;
 
-// Draws the cells of a copybook's rows: each cell's grid, and the row's character in it as a
-// model or a pale copy to trace over, with its reading over the model.
+// Draws the cells of a copybook's rows: each cell's grid, and a character of the row in it as a
+// model or a pale copy to trace over, with its reading over the model or on four lines above.
 class CopybookCells {
 public:
     CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
@@ -28,12 +30,9 @@ public:
     void draw(const SheetCell& cell, qint64 row, int column, double spaceAbove);
 
 private:
-    // What one cell of a practice row holds.
-    enum class Copy { None, Model, Trace };
-
     // The grid under the glyph; pale copies go between the band and the lines, so the lines
     // stay visible through them, the model on top of everything as in the main window's views.
-    void drawPractice(const SheetCell& cell, const CopybookRow* row, Copy copy, double spaceAbove);
+    void drawPractice(const SheetCell& cell, const CellContent& content, double spaceAbove);
     // The main window's grid box mapped onto the cell: the glyph keeps its place against the
     // grid lines, stretched as the cell's sides are to the box's.
     void printGlyph(const SheetCell& cell, const QString& character, ColorValue color);
@@ -49,6 +48,7 @@ private:
     const Copybook& book_;
     const SheetColors& colors_;
     const QuickGridPens pens_;
+    std::optional<PinyinBand> pinyin_;  // when the copybook shows pinyin
 };
 
 }  // namespace zige

@@ -6,6 +6,7 @@
 
 #include "core/twips.h"
 #include "sheet_drawing/page_furniture.h"
+#include "sheet_drawing/pinyin_band.h"
 #include "sheet_drawing/school_choices.h"
 #include "sheet_drawing/sheet_model.h"
 
@@ -20,12 +21,15 @@ SheetAxis fitAxis(int extent, int margin, int reservedBefore, int reservedAfter,
     return {count, cell, count > 0 ? gap : 0, before, extent - before - used, kHundredthMillimetre};
 }
 
-SheetLayout millimetreLayout(const SchoolSettings& s) {
+SheetLayout millimetreLayout(const CopybookSettings& c) {
+    const SchoolSettings& s = c.school;
     const QSizeF paper = paperMillimetres(s) * 100;
     // Settings are in tenths of a millimetre. The gap between rows is the one finally drawn:
-    // whatever is printed over a row takes its room there.
-    const int margin = s.margin * 10, cell = s.cell * 10, rowGap = s.rowGap * 10;
-    const int header = headerRoom(s) > 0 ? headerRoom(s) + rowGap : 0;  // as headerAbove()
+    // whatever is printed over a row (the pinyin band) takes its room there, and over the first
+    // row below the header, or below the margin.
+    const int margin = s.margin * 10, cell = s.cell * 10;
+    const int band = pinyinBandRoom(c, cell), rowGap = std::max(s.rowGap * 10, band);
+    const int header = headerRoom(s) > 0 ? headerRoom(s) + rowGap : band;  // as headerAbove()
     return {fitAxis(int(std::lround(paper.width())), margin, 0, 0, cell, s.columnGap * 10),
             fitAxis(int(std::lround(paper.height())), margin, header, footerRoom(s), cell, rowGap)};
 }

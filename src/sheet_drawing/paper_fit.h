@@ -8,7 +8,7 @@
 
 namespace zige {
 
-struct SchoolSettings;
+struct CopybookSettings;
 struct SheetModel;
 
 // The unit of a millimetre layout: a hundredth of a millimetre, which holds every paper size
@@ -21,9 +21,10 @@ inline constexpr double kHundredthMillimetre = 1440.0 / 2540;
 // lengths in hundredths of a millimetre.
 SheetAxis fitAxis(int extent, int margin, int reservedBefore, int reservedAfter, int cell, int gap);
 
-// The sheet of `s` laid out in millimetres on its paper: the paper itself, the cells at their
-// exact size, as many columns and rows as fit inside the margins and the header and footer.
-SheetLayout millimetreLayout(const SchoolSettings& s);
+// The sheet of `c` laid out in millimetres on its paper: the paper itself, the cells at their
+// exact size, as many columns and rows as fit inside the margins, the header and footer and
+// the pinyin bands over the rows.
+SheetLayout millimetreLayout(const CopybookSettings& c);
 
 // Whether `model` is a copybook laid out in millimetres: it has a text and asks for it.
 bool inMillimetres(const SheetModel& model);
