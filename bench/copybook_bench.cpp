@@ -7,6 +7,7 @@
 // writes such a page: its antialiased glyphs have more colours than a palette holds, so an RGB
 // PNG. COPYBOOK_CHARACTERS sets another count (bench-smoke: 210).
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QFile>
@@ -15,8 +16,6 @@
 #include <QPdfWriter>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <sys/resource.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -147,9 +147,8 @@ private slots:
             << "学习 银行(háng)" << QStringList{"unit=1", "dictation", "answers", "grid=1"}
             << QStringList{"--words", "--answers", "--grid", "tian"};
         QTest::newRow("school pages")
-            << "永字八法"
-            << QStringList{"preset-grade1", "paper=A5 纸", "landscape",   "wholeRows",
-                           "traceStyle=2",  "title=第一课", "grid=回宫格"}
+            << "永字八法" << QStringList{"preset-grade1", "paper=A5 纸",  "landscape",  "wholeRows",
+                                         "traceStyle=2",  "title=第一课", "grid=回宫格"}
             << QStringList{"--preset",    "grade1",       "--paper",       "A5",
                            "--landscape", "--whole-rows", "--trace-style", "both",
                            "--title",     "第一课",       "--grid",        "huigong"};

@@ -33,6 +33,8 @@ namespace zige {
 namespace {
 
 constexpr int kWritten = 0, kFailed = 1, kUsage = 2, kInterrupted = 130;
+// PNG resolutions: from the screen's, as fine as a page of a few hundred megabytes.
+constexpr int kLowestDpi = 96, kHighestDpi = 1200;
 
 void printError(const QString& text) {
     std::fputs(qPrintable(QStringLiteral("zige copybook: ") + text + QLatin1Char('\n')), stderr);
@@ -88,8 +90,10 @@ QString helpText(const QList<ModelOption>& options,
          QStringLiteral("从文本文件（UTF-8 或 GB18030）读要练习的字；“-”是标准输入；"
                         "不是汉字的字符略去"));
     for (const auto& [names, description] : textOptions) line(names, description);
-    line(QStringLiteral("--dpi <数>"),
-         QStringLiteral("PNG 的分辨率，%1 到 %2，默认 %3").arg(50).arg(1200).arg(kPrintDpi));
+    line(QStringLiteral("--dpi <数>"), QStringLiteral("PNG 的分辨率，%1 到 %2，默认 %3")
+                                           .arg(kLowestDpi)
+                                           .arg(kHighestDpi)
+                                           .arg(kPrintDpi));
     line(QStringLiteral("--quiet"), QStringLiteral("在终端上也不显示进度"));
     for (const ModelOption& o : options) {
         QString names = QStringLiteral("--") + o.names.join(QStringLiteral(", --"));
@@ -190,10 +194,12 @@ int runCopybookCommand(const QStringList& arguments) {
     if (parser.isSet(dpi)) {
         bool ok = false;
         const int value = parser.value(dpi).toInt(&ok);
-        if (!ok || value < 50 || value > 1200)
+        if (!ok || value < kLowestDpi || value > kHighestDpi)
             return usage(
                 QStringLiteral("--dpi %1")
-                    .arg(notAllowed(parser.value(dpi), QStringLiteral("要 50 到 1200 的整数"))));
+                    .arg(notAllowed(
+                        parser.value(dpi),
+                        QStringLiteral("要 %1 到 %2 的整数").arg(kLowestDpi).arg(kHighestDpi))));
         pngDpi = value;
     }
     const QStringList words = parser.positionalArguments();

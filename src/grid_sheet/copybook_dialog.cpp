@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "grid_sheet/school_pages.h"
 #include "grid_sheet/copybook_page_characters.h"
 #include "grid_sheet/copybook_page_pinyin.h"
+#include "grid_sheet/school_pages.h"
 
 namespace zige {
 

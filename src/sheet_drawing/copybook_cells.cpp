@@ -35,7 +35,10 @@ CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetCo
                              const QuickGridPens& pens)
     : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {
     if (hasPinyinBands(book.settings) || hasSimplePinyin(book.settings))
-        pinyin_.emplace(colors.line);
+        // Its lines in the grid's colour: a school grid's own, else the sheet's pen.
+        pinyin_.emplace(isSchoolGrid(book.settings.grid)
+                            ? gridColorValue(book.settings.school.gridColor)
+                            : colors.line);
 }
 
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }

@@ -68,9 +68,9 @@ CellContent cellContent(const Copybook& book, const CopybookRow& row, int column
     const qsizetype copy = row.part / shape.rowsPerCopy * shape.perRow + slot;
     const CopybookSettings& s = book.settings;
     using Copy = CellContent::Copy;
-    const Copy kind = copy < s.models                                  ? Copy::Model
+    const Copy kind = copy < s.models                                    ? Copy::Model
                       : copy < s.models + s.traces || s.school.wholeRows ? Copy::Trace
-                                                                       : Copy::None;
+                                                                         : Copy::None;
     const QString& reading = row.readings.value(at);
     if (kind == Copy::None) return {};
     // A dictation shows its models' readings over empty cells and nothing for pale copies; its
