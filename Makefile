@@ -36,7 +36,7 @@ bench: bench-build
 # Every benchmark once and briefly, as CI runs them: the numbers say little, so rows that miss
 # their targets are listed without failing, but benchmark code that no longer builds or runs shows.
 bench-smoke: bench-build
-	REPETITIONS=1 BENCHMARK_MIN_TIME=0.01 FAIL_ON_MISS=0 bench/run.sh build-bench
+	REPETITIONS=1 BENCHMARK_MIN_TIME=0.01 FAIL_ON_MISS=0 COPYBOOK_CHARACTERS=210 bench/run.sh build-bench
 
 bench-build:
 	@tools/ensure-deps.sh bench
@@ -49,9 +49,13 @@ fuzz:
 	cmake --build build-fuzz -j $(JOBS) --target rtf_reader_fuzz stroke_table_fuzz
 	fuzz/run.sh build-fuzz
 
-# The README's pictures, taken by the end-to-end suite in a real X server.
+# The README's pictures, taken by the end-to-end suite in a real X server; the word and dictation
+# pages as `zige copybook` writes them.
+PINYIN_WORDS = 学习 长(cháng)城 银行(háng) 快乐 春天 朋友
 screenshots: build
 	/usr/bin/python3 tests/e2e/e2e.py $(BUILD) --screenshots docs
+	$(BUILD)/zige copybook '$(PINYIN_WORDS)' --words --pinyin --grid tian --traces 2 --rows 6 --dpi 96 -o docs/words.png
+	$(BUILD)/zige copybook '$(PINYIN_WORDS)' --words --dictation --grid tian --rows 6 --dpi 96 -o docs/dictation.png
 
 PREFIX ?= /usr/local
 install: build

@@ -26,7 +26,8 @@ FILES = {"/usr/bin/zige -> ../lib/zige/zige", "/usr/lib/zige/zige", "/usr/lib/zi
          "/usr/share/icons/hicolor/scalable/apps/zige.svg",
          "/usr/share/metainfo/zige.metainfo.xml", "/usr/share/doc/zige/copyright",
          "/usr/share/doc/zige/changelog.gz", "/usr/share/man/man1/zige.1.gz"}
-RUNTIME = ("libqt6widgets6", "qt6-translations-l10n", "fonts-arphic-ukai | fonts-arphic-uming | fonts-wqy-zenhei")
+RUNTIME = ("libqt6widgets6", "qt6-translations-l10n", "fonts-arphic-ukai | fonts-arphic-uming | fonts-wqy-zenhei",
+           "fonts-sil-andika")
 
 
 def sh(*command, env=None):

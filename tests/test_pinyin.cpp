@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice text's helpers: typed pinyin read and printed with tone marks, a character's
-// readings, and practice-text files in UTF-8 or GB18030.
+// readings, readings typed after characters, words, practice-text files in UTF-8 or GB18030
+// and characters from the common-characters table.
 #include <QtTest>
 
 #include "text/hanzi_facts.h"
 #include "text/pinyin.h"
+#include "text/practice_text.h"
 #include "text/text_file.h"
 
 using namespace zige;
@@ -49,6 +51,54 @@ private slots:
                               isReadingOf(u"heng2", U'行'), isReadingOf(u"chang3", U'长'),
                               isReadingOf(u"a", U'A')}),
                  (QList<bool>{true, true, true, false, false}));
+    }
+
+    // A practice text's words, each character with the reading it is shown with; "!" marks a
+    // typed reading that is none of the character's own, used as typed.
+    void typedReadings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const char* const rows[][3] = {
+            {"chosen", "长(cháng) 长(chang2) 长", "长cháng 长cháng 长zhǎng"},
+            {"full-width, spaces", "长（ CHANG2 ）城\n校长", "长cháng城chéng 校xiào长zhǎng"},
+            {"not its own", "长(zang3)长(hello)", "长zǎng!长hello!"},
+            {"neutral tone in a word", "朋友(you) 友(you5)", "朋péng友you 友you"},
+            {"no hanzi before", "A(a1) (ma)", "A(a1) (ma)"},
+            {"no reading inside", "长(长)", "长zhǎng(长zhǎng)"}};
+        for (const auto& [name, text, shown] : rows)
+            QTest::newRow(name) << QString(text) << QString(shown);
+    }
+    void typedReadings() {
+        QFETCH(QString, text);
+        QStringList words;
+        for (const TypedWord& word : typedWords(text)) {
+            QString shown;
+            for (const TypedCharacter& c : word) {
+                const ShownReading reading = shownReading(c.character, c.reading);
+                shown += c.character + reading.reading + (reading.listed ? "" : "!");
+            }
+            words << shown;
+        }
+        QTEST(words.join(' '), "shown");
+    }
+
+    // A file's text keeps its hanzi with their readings and the breaks between words; anything
+    // else is left out, and named.
+    void keepsHanzi() {
+        const HanziOnly kept = keepHanzi("长(cháng)城，ok! 校长。\n行");
+        QCOMPARE(kept.text, "长(cháng)城 校长\n行");
+        QCOMPARE(kept.leftOut, (QStringList{"，", "o", "k", "!", "。"}));
+    }
+
+    // Places of a level in the table's order, those already in the text left out when asked,
+    // and places whose character is beyond GB2312 counted (瞭 is level 1's 3401).
+    void fromTheTable() {
+        const TableChoice first = tableCharacters(1, 1, 5, "乙 十(shí)", true);
+        QCOMPARE(first.characters, "一 二 丁");
+        QCOMPARE((QList<int>{first.added, first.present, first.outside}), (QList<int>{3, 2, 0}));
+        QCOMPARE(tableCharacters(1, 1, 5, "乙", false).added, 5);
+        const TableChoice late = tableCharacters(1, 3400, 3402, "", false);
+        QCOMPARE((QList<int>{late.added, late.outside}), (QList<int>{2, 1}));
     }
 
     // The same text as GB18030 bytes (one character beyond GBK in four bytes) and as UTF-8

@@ -5,8 +5,8 @@
 set -eu
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
        fonts-arphic-ukai fonts-arphic-uming fonts-wqy-zenhei)
-# Needed at run time beyond Qt itself: Qt's own texts in Chinese.
-runtime=(qt6-translations-l10n)
+# Needed at run time beyond Qt itself: Qt's own texts in Chinese, the face pinyin is written in.
+runtime=(qt6-translations-l10n fonts-sil-andika)
 case "${1:-run}" in
   run) packages=("${build[@]}" "${runtime[@]}") ;;
   test) packages=("${build[@]}" "${runtime[@]}" fonts-dejavu-core xvfb xauth openbox xdotool xclip imagemagick python3-pil
@@ -19,7 +19,7 @@ case "${1:-run}" in
 esac
 # Building the package and checking it (`make deb`, and its install test under `make test`),
 # with everything the package depends on so that it installs.
-case "${1:-run}" in test | deb) packages+=(dpkg-dev file lintian qt6-translations-l10n) ;; esac
+case "${1:-run}" in test | deb) packages+=(dpkg-dev file lintian qt6-translations-l10n fonts-sil-andika) ;; esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "canvas/colors.h"
+#include "canvas/twips_pen.h"
 
 namespace zige {
 
@@ -63,6 +64,12 @@ public:
     void fillPath(const QPainterPath& outline, ColorValue color) {
         if (!outline.isEmpty()) fillOutline(outline, color);
     }
+    // Strokes `path`, in twips, with a pen measured on paper. On an image a line straight
+    // across or down lands on whole device pixels, at least one wide, so it stays crisp at
+    // 96 dpi; anything else is smoothed. Solid lines end square, so four of them close a box.
+    void strokePath(const QPainterPath& path, const TwipsPen& pen) {
+        if (!path.isEmpty()) strokeOutline(path, pen);
+    }
     // Shows what has been drawn.
     virtual void Refresh() {}
 
@@ -79,6 +86,7 @@ protected:
     virtual void printScaledText(const QString& text, const QFont& font, double scaleX,
                                  double scaleY) = 0;
     virtual void fillOutline(const QPainterPath& outline, ColorValue color) = 0;
+    virtual void strokeOutline(const QPainterPath& path, const TwipsPen& pen) = 0;
 
     // Gives `painter` a pen of `color`, `width` device units wide, in the current DrawStyle.
     // Most lines reuse the previous pen; making and setting a new one costs more than the line.
@@ -131,6 +139,7 @@ protected:
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
     void fillOutline(const QPainterPath& outline, ColorValue color) override;
+    void strokeOutline(const QPainterPath& path, const TwipsPen& pen) override;
 
 private:
     struct StrokeGrid;
@@ -160,6 +169,7 @@ protected:
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
     void fillOutline(const QPainterPath& outline, ColorValue color) override;
+    void strokeOutline(const QPainterPath& path, const TwipsPen& pen) override;
 
 private:
     QPainter& painter_;

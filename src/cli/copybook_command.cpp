@@ -15,12 +15,17 @@
 #include "canvas/canvas.h"
 #include "canvas/glyph_cache.h"
 #include "cli/model_options.h"
+#include "cli/school_options.h"
+#include "cli/table_options.h"
 #include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
 #include "export/print_image.h"
 #include "export/sheet_export.h"
+#include "sheet_drawing/paper_fit.h"
+#include "sheet_drawing/practice_notes.h"
 #include "sheet_drawing/sheet_model.h"
+#include "text/practice_text.h"
 #include "text/text_file.h"
 
 namespace zige {
@@ -28,12 +33,15 @@ namespace zige {
 namespace {
 
 constexpr int kWritten = 0, kFailed = 1, kUsage = 2, kInterrupted = 130;
+// PNG resolutions: from the screen's, as fine as a page of a few hundred megabytes.
+constexpr int kLowestDpi = 96, kHighestDpi = 1200;
 
 void printError(const QString& text) {
     std::fputs(qPrintable(QStringLiteral("zige copybook: ") + text + QLatin1Char('\n')), stderr);
 }
 
-QString helpText(const QList<ModelOption>& options) {
+QString helpText(const QList<ModelOption>& options,
+                 const QList<std::pair<QString, QString>>& textOptions) {
     QString text = QStringLiteral(
         "用法：zige copybook [选项] [文字] -o 文件\n"
         "不打开窗口，把字帖写成文件：每个字占一行，先是范字，再是描红，然后是空格。\n"
@@ -79,9 +87,13 @@ QString helpText(const QList<ModelOption>& options) {
     };
     line(QStringLiteral("-o, --output <文件>"), QStringLiteral("写到这个文件（必需）"));
     line(QStringLiteral("--file <文件>"),
-         QStringLiteral("从文本文件（UTF-8 或 GB18030）读要练习的字；“-”是标准输入"));
-    line(QStringLiteral("--dpi <数>"),
-         QStringLiteral("PNG 的分辨率，%1 到 %2，默认 %3").arg(50).arg(1200).arg(kPrintDpi));
+         QStringLiteral("从文本文件（UTF-8 或 GB18030）读要练习的字；“-”是标准输入；"
+                        "不是汉字的字符略去"));
+    for (const auto& [names, description] : textOptions) line(names, description);
+    line(QStringLiteral("--dpi <数>"), QStringLiteral("PNG 的分辨率，%1 到 %2，默认 %3")
+                                           .arg(kLowestDpi)
+                                           .arg(kHighestDpi)
+                                           .arg(kPrintDpi));
     line(QStringLiteral("--quiet"), QStringLiteral("在终端上也不显示进度"));
     for (const ModelOption& o : options) {
         QString names = QStringLiteral("--") + o.names.join(QStringLiteral(", --"));
@@ -146,6 +158,8 @@ int runCopybookCommand(const QStringList& arguments) {
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("dpi"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QString());
     parser.addOptions({help, output, file, dpi, quiet});
+    const TableOptions table;
+    parser.addOptions(table.options());
     const QList<ModelOption> options = modelOptions();
     for (const ModelOption& o : options)
         parser.addOption(o.valueName.isEmpty()
@@ -157,7 +171,7 @@ int runCopybookCommand(const QStringList& arguments) {
     };
     if (!parser.parse(arguments)) return usage(parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(helpText(options)), stdout);
+        std::fputs(qPrintable(helpText(options, table.help())), stdout);
         return kWritten;
     }
 
@@ -180,10 +194,12 @@ int runCopybookCommand(const QStringList& arguments) {
     if (parser.isSet(dpi)) {
         bool ok = false;
         const int value = parser.value(dpi).toInt(&ok);
-        if (!ok || value < 50 || value > 1200)
+        if (!ok || value < kLowestDpi || value > kHighestDpi)
             return usage(
                 QStringLiteral("--dpi %1")
-                    .arg(notAllowed(parser.value(dpi), QStringLiteral("要 50 到 1200 的整数"))));
+                    .arg(notAllowed(
+                        parser.value(dpi),
+                        QStringLiteral("要 %1 到 %2 的整数").arg(kLowestDpi).arg(kHighestDpi))));
         pngDpi = value;
     }
     const QStringList words = parser.positionalArguments();
@@ -194,8 +210,14 @@ int runCopybookCommand(const QStringList& arguments) {
         QString failure;
         const std::optional<QString> text = readText(parser.value(file), failure);
         if (!text) return printError(failure), kFailed;
-        model.copybook.text = *text;
+        const HanziOnly kept = keepHanzi(*text);
+        model.copybook.text = kept.text;
+        if (!kept.leftOut.isEmpty()) printError(leftOutNote(kept.leftOut));
     }
+    QString tableNote;
+    if (const QString error = table.apply(parser, model.copybook.text, tableNote); !error.isEmpty())
+        return usage(error);
+    if (!tableNote.isEmpty()) printError(tableNote);
 
     // The sheet must be one that can be drawn, and as an image one that fits in memory.
     SheetLayout sheet;
@@ -208,6 +230,10 @@ int runCopybookCommand(const QStringList& arguments) {
     }
     if (sheet.cells() > kMaxSheetCells)
         return usage(QStringLiteral("一页最多 %1 个字格").arg(kMaxSheetCells));
+    // A PDF page is cut at the paper's edge; an image holds the whole sheet.
+    if (const QString problem = paperProblem(model);
+        !problem.isEmpty() && (*format == ExportFormat::Pdf || inMillimetres(model)))
+        return usage(problem);
     if (*format != ExportFormat::Pdf) {
         const double imageDpi = *format == ExportFormat::Bmp ? 96 : pngDpi;
         const auto pixels = [&](const SheetAxis& a) {

@@ -2,6 +2,8 @@
 #include "cli/model_options.h"
 
 #include "canvas/glyph_cache.h"
+#include "cli/pinyin_options.h"
+#include "cli/school_options.h"
 #include "cli/stroke_options.h"
 #include "core/numbers.h"
 #include "sheet_drawing/sheet_model.h"
@@ -56,7 +58,9 @@ QList<ModelOption> modelOptions() {
     const GlyphPlacement& place = defaults.placement;
     const QRectF box = place.gridBox;
     using enum LayoutValue;
+    // A preset first: the options after it change what it set.
     QList<ModelOption> options{
+        presetOption(),
         choiceOption<CellGrid>(QStringLiteral("grid"), QStringLiteral("格子"), kCellGrids,
                                book.grid, [](SheetModel& m, CellGrid g) { m.copybook.grid = g; }),
         numberOption(QStringLiteral("models"), QStringLiteral("每行的范字个数"), book.models, 0,
@@ -68,14 +72,8 @@ QList<ModelOption> modelOptions() {
         numberOption(QStringLiteral("lightness"), QStringLiteral("描红的亮度（百分数，越大越浅）"),
                      book.lightness, kDarkestTrace, kLightestTrace,
                      [](SheetModel& m, int n) { m.copybook.lightness = n; }),
-        {{QStringLiteral("pinyin")},
-         QString(),
-         QStringLiteral("在范字上方标注拼音"),
-         QString(),
-         [](SheetModel& m, const QString&) {
-             m.copybook.pinyin = true;
-             return QString();
-         }},
+        flagOption(QStringLiteral("pinyin"), QStringLiteral("标注拼音，写法见 --pinyin-style"),
+                   [](SheetModel& m) { m.copybook.pinyin = true; }),
         {{QStringLiteral("font")},
          QStringLiteral("字体"),
          QStringLiteral("字体名称；默认是已安装的楷体，没有时用宋体（明体）"),
@@ -123,6 +121,8 @@ QList<ModelOption> modelOptions() {
         layout("top-margin", QStringLiteral("顶边距（相对单位）"), TopMargin, 0),
         layout("bottom-margin", QStringLiteral("底边距（相对单位）"), BottomMargin, 0),
     };
+    options += pinyinOptions();
+    options += schoolOptions();
     options += strokeOptions();
     return options;
 }

@@ -42,7 +42,7 @@ QString fileFailureReason(int error, const QString& systemText) {
         case ETXTBSY:
             return QStringLiteral("文件正在使用中");
         case 0:
-            return systemText;
+            return systemText.isEmpty() ? QStringLiteral("写入时出错") : systemText;
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }

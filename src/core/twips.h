@@ -9,6 +9,7 @@ namespace zige {
 // logical pixel (96 dots per inch).
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerMillimetre = kTwipsPerInch / 25.4;
 
 constexpr double pixelsFromTwips(double twips) { return twips / kTwipsPerPixel; }
 constexpr double twipsFromPixels(double pixels) { return pixels * kTwipsPerPixel; }

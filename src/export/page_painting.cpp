@@ -66,27 +66,27 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
     const QSizeF paper =
         device.pageLayout().fullRect(QPageLayout::Millimeter).size() * (1440 / 25.4);
     const QRectF area(QPointF(0, 0), paper);  // twips
-    QList<PaperPage> pages = paperPages(document, area.height());
-    // The pages the print dialog asked for, numbered from 1; all when it asked for none.
+    const QList<PaperPage> pages = paperPages(document, area.height());
+    // The pages the print dialog asked for, by their numbers from 1; all when it asked for none.
     const QPageRanges ranges = device.pageRanges();
-    if (!ranges.isEmpty()) {
-        QList<PaperPage> chosen;
-        for (qsizetype i = 0; i < pages.size(); ++i)
-            if (ranges.contains(int(i + 1))) chosen.append(pages[i]);
-        pages = chosen;
-    }
+    QList<int> numbers;
+    for (int number = 1; number <= pages.size(); ++number)
+        if (ranges.isEmpty() || ranges.contains(number)) numbers.append(number);
 
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const auto glyphs = std::make_shared<GlyphCache>();
-    for (qsizetype i = 0; i < pages.size(); ++i) {
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
         if (i > 0 && !device.newPage()) return false;
         {
             VectorCanvas canvas(painter, area, glyphs);
-            const PaperPage& page = pages[i];
+            const PaperPage& page = pages[numbers[i] - 1];
             document.draw(canvas, page.sheetPage, page.firstRow, page.rows);
+            if (document.furnish)
+                document.furnish(canvas, page.sheetPage, page.rows,
+                                 {numbers[i], int(pages.size())});
         }
-        if (progress && !progress(int(i + 1), int(pages.size()))) {
+        if (progress && !progress(int(i + 1), int(numbers.size()))) {
             painter.end();
             return false;
         }
@@ -96,7 +96,7 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
 
 bool writePdf(const SheetDocument& document, QIODevice& file, const Progress& progress) {
     QPdfWriter writer(&file);
-    writer.setPageLayout(a4FullPage());
+    writer.setPageLayout(document.paper);
     writer.setCreator(QGuiApplication::applicationName());
     writer.setTitle(QStringLiteral("速成宝格"));
     return paintDocument(document, writer, progress) &&

@@ -60,7 +60,9 @@ QImage sheetImage(const SheetDocument& document, int page, double dpi) {
                      devicePixels(layout.down.extentTwips(), dpi));
     RasterCanvas canvas;
     canvas.resize(size, dpi / (kTwipsPerInch / kTwipsPerPixel));
-    document.draw(canvas, page, 0, std::max(layout.down.count, 0));
+    const std::int32_t rows = std::max(layout.down.count, 0);
+    document.draw(canvas, page, 0, rows);
+    if (document.furnish) document.furnish(canvas, page, rows, {page + 1, document.pageCount});
     QImage image = canvas.Image();
     image.setDevicePixelRatio(1);
     const int dotsPerMetre = int(std::lround(dpi / 0.0254));

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "canvas/canvas.h"
+#include "export/paper_layout.h"
 #include "sheet_drawing/sheet_model.h"
 
 namespace zige {
@@ -13,6 +14,7 @@ SheetDocument sheetDocument(const SheetLayout& layout, const Copybook& copybook,
                             const SheetColors& colors) {
     SheetDocument document;
     document.layout = [layout](int) { return layout; };
+    document.paper = paperLayout(copybook);
     if (copybook.isEmpty()) {
         document.pageCount = 1;
         // All rows are alike, so any run of rows is drawn as the first ones.
@@ -25,6 +27,12 @@ SheetDocument sheetDocument(const SheetLayout& layout, const Copybook& copybook,
                                                    std::int32_t rows) {
             drawSheet(canvas, layout, colors, {firstRow, rows}, &copybook, page);
         };
+        const SchoolSettings& school = copybook.settings.school;
+        if (headerRoom(school) + footerRoom(school) > 0)
+            document.furnish = [layout, copybook, colors](Canvas& canvas, int, std::int32_t rows,
+                                                          PageNumber number) {
+                drawPageFurniture(canvas, layout, rows, copybook, colors, number);
+            };
     }
     return document;
 }

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QList>
+#include <QPageLayout>
 #include <cstdint>
 #include <functional>
 
 #include "core/progress.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/page_furniture.h"
 #include "sheet_drawing/sheet_colors.h"
 #include "sheet_drawing/sheet_layout.h"
 
@@ -25,6 +27,11 @@ struct SheetDocument {
     // Clears `canvas` and draws rows firstRow .. firstRow + rows - 1 (0-based) of sheet page
     // `page` as a sheet of `rows` rows: the top margin, those rows, the bottom margin.
     std::function<void(Canvas& canvas, int page, std::int32_t firstRow, std::int32_t rows)> draw;
+    // Draws what an output page carries besides its cells (a title, a name line, its number)
+    // over the `rows` rows of sheet page `page` that `draw` drew last; empty when nothing.
+    std::function<void(Canvas& canvas, int page, std::int32_t rows, PageNumber number)> furnish;
+    // The paper of its PDF pages and printout, from the paper's corner.
+    QPageLayout paper;
 };
 
 // The sheet of `layout` in `colors`: plain cells on one page when `copybook` has no rows, else

@@ -4,7 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cerrno>
+#include <future>
+#include <optional>
+#include <vector>
 
 #include "core/file_writing.h"
 #include "core/step_failed.h"
@@ -63,40 +67,63 @@ ExportResult exportDocument(const SheetDocument& document, ExportFormat format, 
         result.reason = reason;
         return result;
     };
-    bool cancelled = false;
-    const Progress told = [&](int done, int total) {
-        cancelled = progress && !progress(done, total);
-        return !cancelled;
+    // Why writing into `file` failed: the disk's reason, or the encoder's.
+    const auto writeFailure = [&](const QFile& file) {
+        return file.error() != QFileDevice::NoError
+                   ? fileFailureReason(errno, file.errorString())
+                   : QStringLiteral("无法生成%1文件")
+                         .arg(format == ExportFormat::Pdf ? QStringLiteral(" PDF ")
+                                                          : QStringLiteral("图片"));
     };
     const QStringList files = exportFiles(path, format, document.pageCount);
-    for (int page = 0; page < files.size(); ++page) {
-        QFile* file = staged.stage(files[page]);
+    if (format == ExportFormat::Pdf) {
+        QFile* file = staged.stage(path);
         if (!file) return failed(staged.failedPath(), staged.failure());
-        bool written = false;
-        if (format == ExportFormat::Pdf) {
-            written = writePdf(document, *file, told);
-        } else {
-            const double imageDpi = format == ExportFormat::Bmp ? kScreenDpi : dpi;
-            QImage image;
-            try {
-                image = sheetImage(document, page, imageDpi);
-            } catch (const StepFailed&) {
-                return failed(files[page], tooLarge(document, page, imageDpi));
+        bool cancelled = false;
+        const bool written = writePdf(document, *file, [&](int done, int total) {
+            cancelled = progress && !progress(done, total);
+            return !cancelled;
+        });
+        if (cancelled) return result.cancelled = true, result;
+        if (!written) return failed(path, writeFailure(*file));
+    } else {
+        // Pages are drawn and encoded a few at a time, one on each core: each is independent,
+        // and at most that many are ever in memory.
+        const double imageDpi = format == ExportFormat::Bmp ? kScreenDpi : dpi;
+        const int inFlight = std::max(1, QThread::idealThreadCount());
+        for (int first = 0; first < files.size(); first += inFlight) {
+            const int last = std::min<int>(first + inFlight, int(files.size()));
+            QList<QFile*> targets;
+            for (int page = first; page < last; ++page) {
+                targets.append(staged.stage(files[page]));
+                if (!targets.last()) return failed(staged.failedPath(), staged.failure());
             }
-            written = format == ExportFormat::Png ? writePng(image, *file) : writeBmp(image, *file);
-            if (written) told(page + 1, int(files.size()));
+            // Each page says why it could not be written, on its own thread, where errno is.
+            std::vector<std::future<std::optional<QString>>> pages;
+            for (int page = first; page < last; ++page)
+                pages.push_back(
+                    std::async(std::launch::async, [&, page]() -> std::optional<QString> {
+                        QImage image;
+                        try {
+                            image = sheetImage(document, page, imageDpi);
+                        } catch (const StepFailed&) {
+                            return tooLarge(document, page, imageDpi);
+                        }
+                        QFile& file = *targets[page - first];
+                        // Flushed here, so a disk's failure shows with its errno.
+                        const bool written =
+                            (format == ExportFormat::Png ? writePng(image, file)
+                                                         : writeBmp(image, file)) &&
+                            file.flush();
+                        return written ? std::nullopt : std::optional(writeFailure(file));
+                    }));
+            for (int page = first; page < last; ++page) {
+                const std::optional<QString> failure = pages[page - first].get();
+                if (failure) return failed(files[page], *failure);
+                if (progress && !progress(page + 1, int(files.size())))
+                    return result.cancelled = true, result;
+            }
         }
-        if (cancelled) {
-            result.cancelled = true;
-            return result;
-        }
-        if (!written)
-            return failed(files[page],
-                          file->error() != QFileDevice::NoError
-                              ? fileFailureReason(errno, file->errorString())
-                              : QStringLiteral("无法生成%1文件")
-                                    .arg(format == ExportFormat::Pdf ? QStringLiteral(" PDF ")
-                                                                     : QStringLiteral("图片")));
     }
     if (!staged.commit()) return failed(staged.failedPath(), staged.failure());
     return result;

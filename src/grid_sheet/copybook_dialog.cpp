@@ -10,12 +10,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "grid_sheet/copybook_page_characters.h"
+#include "grid_sheet/copybook_page_pinyin.h"
 #include "grid_sheet/copybook_stroke_page.h"
+#include "grid_sheet/school_pages.h"
 
 namespace zige {
 
@@ -51,6 +55,8 @@ CopybookSettings storedSettings() {
     s.grid =
         choiceNamed(kCellGrids, stored.value(QLatin1String(kGrid)).toString()).value_or(s.grid);
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
+    s.school = SchoolPages::stored(stored);
+    PinyinPage::restore(stored, s);
     s.strokes = CopybookStrokePage::stored(stored);
     return s;
 }
@@ -64,6 +70,8 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kLightness), s.lightness);
     stored.setValue(QLatin1String(kGrid), nameOf(kCellGrids, s.grid).option);
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
+    SchoolPages::store(stored, s.school);
+    PinyinPage::store(stored, s);
     CopybookStrokePage::store(stored, s.strokes);
 }
 
@@ -95,8 +103,9 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     grid_ = new QComboBox(this);
     grid_->setObjectName(QStringLiteral("grid"));
     for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
-    pinyin_ = new QCheckBox(QStringLiteral("在范字上方标注拼音(&P)"), this);
+    pinyin_ = new QCheckBox(QStringLiteral("标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
+    pinyin_->setToolTip(QStringLiteral("写法在「拼音与词语」页选：四线三格或简单拼音"));
     report_ = new QLabel(this);
     report_->setObjectName(QStringLiteral("report"));
     report_->setWordWrap(true);
@@ -135,6 +144,11 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     pages_->addTab(practice, QStringLiteral("练习"));
     strokes_ = new CopybookStrokePage(pages_);
     pages_->addTab(strokes_, QStringLiteral("笔顺"));
+    pinyinPage_ = new PinyinPage(text_, pages_);
+    pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
+    charactersPage_ = new CharactersPage(text_, pages_);
+    pages_->addTab(charactersPage_, QStringLiteral("选字"));
+    school_ = new SchoolPages(*pages_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(report_);
@@ -152,6 +166,17 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     for (QComboBox* list : {tint_, grid_})
         connect(list, &QComboBox::currentIndexChanged, this, &CopybookDialog::settingsChanged);
     connect(pinyin_, &QCheckBox::toggled, this, &CopybookDialog::settingsChanged);
+    connect(school_, &SchoolPages::changed, this, &CopybookDialog::settingsChanged);
+    connect(school_, &SchoolPages::presetChosen, this, [this](Preset preset) {
+        CopybookSettings s = settings();
+        applyPreset(preset, s);
+        {
+            const QSignalBlocker once(this);  // the sheet is redrawn once, with all of it
+            showSettings(s);
+        }
+        emit settingsChanged();
+    });
+    connect(pinyinPage_, &PinyinPage::settingsChanged, this, &CopybookDialog::settingsChanged);
     connect(strokes_, &CopybookStrokePage::changed, this, &CopybookDialog::settingsChanged);
 }
 
@@ -164,6 +189,8 @@ CopybookSettings CopybookDialog::settings() const {
     s.lightness = lightness_->value();
     s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
     s.pinyin = pinyin_->isChecked();
+    s.school = school_->settings();
+    pinyinPage_->readInto(s);
     s.strokes = strokes_->settings();
     return s;
 }
@@ -176,6 +203,8 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     lightness_->setValue(s.lightness);
     grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
     pinyin_->setChecked(s.pinyin);
+    school_->showSettings(s.school);
+    pinyinPage_->showSettings(s);
     strokes_->showSettings(s.strokes);
 }
 

@@ -15,6 +15,9 @@ class QTabWidget;
 
 namespace zige {
 
+class SchoolPages;
+class CharactersPage;
+class PinyinPage;
 class CopybookStrokePage;
 
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
@@ -31,6 +34,8 @@ public:
     void setReport(const QString& text);
     // The main window's current character, for the button that puts it in.
     std::function<QString()> currentCharacter;
+    // The pages of school copybooks: paper, millimetres, printed grids, header.
+    SchoolPages* schoolPages() const { return school_; }
 
 signals:
     void settingsChanged();
@@ -46,8 +51,11 @@ private:
     QSpinBox* lightness_;
     QComboBox* grid_;
     QCheckBox* pinyin_;
+    PinyinPage* pinyinPage_;
+    CharactersPage* charactersPage_;
     CopybookStrokePage* strokes_;
     QLabel* report_;
+    SchoolPages* school_;
 };
 
 }  // namespace zige

@@ -7,7 +7,9 @@
 #include "canvas/glyph_cache.h"
 #include "core/step_failed.h"
 #include "grid_sheet/copybook_dialog.h"
+#include "grid_sheet/school_pages.h"
 #include "grid_sheet/sheet_window.h"
+#include "sheet_drawing/practice_notes.h"
 
 namespace zige {
 
@@ -17,9 +19,7 @@ const Copybook& SheetWindow::copybook() {
     // Only a copybook with text asks the main window where its glyphs go.
     if (hasPracticeText(model_.copybook.text) && mainWindow_.placement)
         model_.placement = mainWindow_.placement();
-    if (!copybook_ || copybook_->settings != model_.copybook ||
-        copybook_->placement != model_.placement || copybook_->strokeLayout != strokeLayout(model_))
-        copybook_ = buildCopybook(model_);
+    if (!copybook_ || !isCopybookOf(*copybook_, model_)) copybook_ = buildCopybook(model_);
     return *copybook_;
 }
 
@@ -79,6 +79,8 @@ void SheetWindow::openCopybookDialog() {
             showCopybookSheet(copybookSheet_);
         };
         connect(copybookDialog_, &CopybookDialog::settingsChanged, this, apply);
+        connect(copybookDialog_->schoolPages(), &SchoolPages::columnsChosen, this,
+                &SheetWindow::useColumns);
         // The dialog starts from the last run's settings, which the sheet now shows.
         apply();
     }
@@ -94,6 +96,7 @@ void SheetWindow::updateCopybookReport() {
     if (!copybookDialog_) return;
     QStringList report;
     skipOnFailure([&] {
+        showPaperFit(report);
         const Copybook& book = copybook();
         if (!hasPracticeText(book.settings.text)) return;
         const int sheets = copybookSheetCount();
@@ -102,10 +105,7 @@ void SheetWindow::updateCopybookReport() {
                 ? QStringLiteral("共 %1 页，正在显示第 %2 页。").arg(sheets).arg(copybookSheet_ + 1)
                 : QStringLiteral("共 1 页。"));
         report.append(book.report.lines());
-        if (book.settings.pinyin)
-            report.append(QStringLiteral(
-                "拼音写在范字上方的间距里；间距不够时写在格内字的上方，仍放不下的就不写。"
-                "加大「竖向间距」可以给拼音留出地方。"));
+        report.append(pinyinNotes(model_));
     });
     copybookDialog_->setReport(report.join(QLatin1Char('\n')));
 }

@@ -49,8 +49,14 @@ void SheetWindow::DrawSheet() {
     RasterCanvas& canvas = Picture2->canvas();
     drawn_ = sheetDocument(layout, book, model_.colors);
     drawSheet(canvas, layout, kScreenColors, {}, &book, copybookSheet_);
+    // Numbered as the window steps through the sheets, as the image files are.
+    if (!book.isEmpty())
+        drawPageFurniture(canvas, layout, layout.down.count, book, kScreenColors,
+                          {copybookSheet_ + 1, book.sheetCount(layout.down.count)});
     canvas.Refresh();
-    updateCopybookMenu();  // the rows may have changed how many sheets the text takes
+    // The layout may have changed how many sheets the text takes and how it meets the paper.
+    updateCopybookMenu();
+    updateCopybookReport();
 }
 
 }  // namespace zige

@@ -13,9 +13,10 @@ namespace zige {
 
 namespace {
 
-// A4 at the printer's resolution, from the paper's corner: the sheet prints at 100 %.
-void setUpPrinter(QPrinter& printer) {
-    printer.setPageLayout(a4FullPage());
+// The sheet's paper at the printer's resolution, from the paper's corner: the sheet prints at
+// 100 %, and the print dialog offers that paper.
+void setUpPrinter(QPrinter& printer, const SheetDocument& document) {
+    printer.setPageLayout(document.paper);
     printer.setFullPage(true);
     printer.setDocName(QStringLiteral("速成宝格"));
 }
@@ -36,7 +37,7 @@ void SheetWindow::printPreview() {
     if (!drawn_) return;
     const SheetDocument document = *drawn_;
     QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer);
+    setUpPrinter(printer, document);
     // The preview paints again whenever its pages change (another paper, or printing from it).
     prompts_->printPreview(this, printer,
                            [&](QPrinter& target) { paintDocument(document, target); });
@@ -46,7 +47,7 @@ void SheetWindow::printSheet() {
     if (!drawn_) return;
     const SheetDocument document = *drawn_;
     QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer);
+    setUpPrinter(printer, document);
     if (!prompts_->print(this, printer)) return;
     const QString file = printer.outputFileName();
     const bool fileExisted = !file.isEmpty() && QFileInfo::exists(file);

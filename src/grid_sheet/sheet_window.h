@@ -108,6 +108,11 @@ private:
     void setCanvasSize(double width, double height);
     void updateCopybookReport();
     void updateCopybookMenu();
+    // How the copybook meets its paper, on the dialog's 纸张 page; what is cut or left out goes
+    // into `report`. Throws StepFailed for a layout text that is no number.
+    void showPaperFit(QStringList& report);
+    // Lays the sheet out in `columns` columns, as a pick in 列数 would.
+    void useColumns(int columns);
     // Asks for a file name through the save dialog, starting from `name` and keeping the
     // choice there (`suffix` is added to a name that has none), asks once before replacing
     // the files that exist, writes the sheet as drawn last in `format`, all files or none,
@@ -122,7 +127,7 @@ private:
     std::shared_ptr<GlyphCache> glyphs_;
     MainWindowLink mainWindow_;
     SheetModel model_;
-    // The copybook of the model's text and placement, built again only when they change.
+    // The copybook of the model, built again only when what it is built from changes.
     std::optional<Copybook> copybook_;
     int copybookSheet_ = 0;
     CopybookDialog* copybookDialog_ = nullptr;

@@ -3,19 +3,19 @@
 
 #include <QColor>
 #include <QHash>
-#include <QTextBoundaryFinder>
 #include <algorithm>
-#include <optional>
+#include <tuple>
+#include <utility>
 
 #include "canvas/glyph_cache.h"
+#include "core/step_failed.h"
+#include "sheet_drawing/copybook_rows.h"
 #include "sheet_drawing/sheet_model.h"
-#include "text/hanzi_facts.h"
+#include "text/practice_text.h"
 
 namespace zige {
 
 namespace {
-
-bool isSkipped(char32_t c) { return QChar::isSpace(c) || c == U'\uFEFF'; }
 
 // Nothing to see: control and format characters (zero-width spaces and joiners, direction
 // marks and overrides) and line or paragraph separators.
@@ -34,11 +34,12 @@ bool isInvisible(const QString& cluster) {
     });
 }
 
-// How a character is named in a report line: invisible ones by code point, the others isolated
-// in brackets and cut short, so that no sample can turn the line around or run on for pages.
-QString sample(const QString& cluster, bool invisible) {
+// How a character is named in a report line: one that shows nothing or an empty box by its code
+// points, the others isolated in brackets and cut short, so that no sample can turn the line
+// around or run on for pages.
+QString sample(const QString& cluster, bool byCodePoint) {
     const QList<uint> codes = cluster.toUcs4();
-    if (invisible) {
+    if (byCodePoint) {
         QStringList names;
         for (const char32_t c : codes)
             names.append(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
@@ -53,35 +54,46 @@ QString sample(const QString& cluster, bool invisible) {
     return QStringLiteral("「\u2068%1\u2069」").arg(shown);
 }
 
-QString samples(const QStringList& clusters, bool invisible = false) {
-    constexpr qsizetype kShown = 5;
+// How many of a kind a report line names.
+constexpr qsizetype kShown = 5;
+
+QString samples(const QStringList& clusters, bool byCodePoint = false) {
     QStringList shown;
     for (qsizetype i = 0; i < std::min(kShown, clusters.size()); ++i)
-        shown.append(sample(clusters[i], invisible));
-    return shown.join(invisible ? QStringLiteral("、") : QString()) +
+        shown.append(sample(clusters[i], byCodePoint));
+    return shown.join(byCodePoint ? QStringLiteral("、") : QString()) +
            (clusters.size() > kShown ? QStringLiteral(" 等") : QString());
+}
+
+// The columns and the rows a sheet of `model`'s layout; 0 for a text that is no number, whose
+// sheet cannot be drawn anyway.
+std::pair<std::int32_t, std::int32_t> layoutCounts(const SheetModel& model) {
+    const auto count = [](const auto& axis) {
+        try {
+            return axis().count;
+        } catch (const StepFailed&) {
+            return std::int32_t(0);
+        }
+    };
+    return {count([&] { return model.across(); }), count([&] { return model.down(); })};
 }
 
 }  // namespace
 
 QStringList practiceCharacters(const QString& text) {
     QStringList clusters;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype start = 0, end; start < text.size(); start = end) {
-        end = finder.toNextBoundary();
-        if (end <= start) end = text.size();
-        const QString cluster = text.sliced(start, end - start);
-        const QList<uint> codes = cluster.toUcs4();
-        if (!std::all_of(codes.begin(), codes.end(), isSkipped)) clusters.append(cluster);
-    }
+    for (const TypedWord& word : typedWords(text))
+        for (const TypedCharacter& c : word) clusters.append(c.character);
     return clusters;
 }
 
 bool hasPracticeText(const QString& text) {
     for (const char32_t c : QStringView(text).toUcs4())
-        if (!isSkipped(c)) return true;
+        if (!isPracticeSeparator(c)) return true;
     return false;
 }
+
+QString reportSamples(const QStringList& characters) { return samples(characters); }
 
 QStringList CopybookReport::lines() const {
     QStringList lines;
@@ -93,11 +105,17 @@ QStringList CopybookReport::lines() const {
     if (!undrawable.isEmpty())
         lines.append(QStringLiteral("%1 个字没有字体能显示，已略去：%2")
                          .arg(undrawable.size())
-                         .arg(samples(undrawable)));
+                         .arg(samples(undrawable, true)));
     if (!invisible.isEmpty())
         lines.append(QStringLiteral("%1 个不可见的控制字符已略去：%2")
                          .arg(invisible.size())
                          .arg(samples(invisible, true)));
+    // A hanzi with Latin letters after it: nothing to isolate, and nothing to cut short.
+    if (!unlisted.isEmpty())
+        lines.append(QStringLiteral("%1 处所注读音不是该字在字库中的读音，照所写标注：%2%3")
+                         .arg(unlisted.size())
+                         .arg(unlisted.mid(0, kShown).join(QStringLiteral("、")),
+                              unlisted.size() > kShown ? QStringLiteral(" 等") : QString()));
     if (!strokes.problem.isEmpty()) lines.append(strokes.problem);
     if (!strokes.missing.isEmpty())
         lines.append(QStringLiteral("%1 个字没有笔顺数据：%2")
@@ -122,9 +140,9 @@ Copybook buildCopybook(const SheetModel& model) {
     Copybook book;
     book.settings = model.copybook;
     book.placement = model.placement;
+    std::tie(book.columns, book.rowsPerSheet) = layoutCounts(model);
     if (!hasPracticeText(model.copybook.text)) return book;
-    const QStringList clusters = practiceCharacters(model.copybook.text);
-    StrokeRows strokeRows(book, model);
+    StrokeRows strokeRows(book);
 
     GlyphCache glyphs;
     CopybookReport& report = book.report;
@@ -133,7 +151,7 @@ Copybook buildCopybook(const SheetModel& model) {
     enum class Fate { Drawn, Substituted, Undrawable, Invisible };
     QHash<QString, Fate> fates;
     QHash<QString, qsizetype> substituteOf;
-    for (const QString& cluster : clusters) {
+    const auto isDrawn = [&](const QString& cluster) {
         auto fate = fates.constFind(cluster);
         if (fate == fates.constEnd()) {
             Fate f = Fate::Drawn;
@@ -155,14 +173,31 @@ Copybook buildCopybook(const SheetModel& model) {
             }
             fate = fates.insert(cluster, f);
         }
-        if (*fate == Fate::Undrawable || *fate == Fate::Invisible) continue;
-        const QList<uint> codes = cluster.toUcs4();
-        const std::optional<HanziFacts> facts =
-            codes.size() == 1 ? hanziFacts(codes[0]) : std::nullopt;
-        strokeRows.add(cluster);
-        book.rows.append({cluster, facts ? facts->reading : QString()});
+        return *fate != Fate::Undrawable && *fate != Fate::Invisible;
+    };
+    // A word keeps the characters that are drawn, each with the reading typed or its own.
+    for (const TypedWord& entry : practiceEntries(model.copybook.text, model.copybook.words)) {
+        QStringList characters, readings;
+        for (const TypedCharacter& typed : entry) {
+            if (!isDrawn(typed.character)) continue;
+            const ShownReading shown = shownReading(typed.character, typed.reading);
+            if (!shown.listed)
+                report.unlisted.append(
+                    QStringLiteral("%1(%2)").arg(typed.character, shown.reading));
+            characters.append(typed.character);
+            readings.append(shown.reading);
+        }
+        if (characters.isEmpty()) continue;
+        strokeRows.add(characters);
+        appendEntryRows(book, characters, readings);
     }
+    appendAnswerRows(book);
     return book;
+}
+
+bool isCopybookOf(const Copybook& book, const SheetModel& model) {
+    return book.settings == model.copybook && book.placement == model.placement &&
+           std::pair(book.columns, book.rowsPerSheet) == layoutCounts(model);
 }
 
 }  // namespace zige

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/school_settings.h"
 #include "sheet_drawing/stroke_order.h"
 
 namespace zige {
@@ -17,10 +18,14 @@ namespace zige {
 struct SheetModel;
 
 // The grid in each cell of a sheet.
-enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, None };
+enum class CellGrid { Quick, Tian, Rice, NineSquare, EightTrigram, HuiGong, Square, None };
 
 // The colour of the pale copies to trace over (描红).
 enum class TraceTint { Grey, Red };
+
+// How pinyin is written: on four lines above each row as in school (四线三格), or as a small
+// label over each model.
+enum class PinyinStyle { Lines, Simple };
 
 // A choice as the command line names it and as the user reads it, in the order offered.
 template <typename Value>
@@ -51,11 +56,17 @@ inline constexpr Named<CellGrid> kCellGrids[] = {
     {CellGrid::Rice, QLatin1String("mi"), u"米字格"},
     {CellGrid::NineSquare, QLatin1String("nine"), u"九宫格"},
     {CellGrid::EightTrigram, QLatin1String("bagua"), u"八卦格"},
+    {CellGrid::HuiGong, QLatin1String("huigong"), u"回宫格"},
+    {CellGrid::Square, QLatin1String("square"), u"方格"},
     {CellGrid::None, QLatin1String("none"), u"无"},
 };
 inline constexpr Named<TraceTint> kTraceTints[] = {
     {TraceTint::Grey, QLatin1String("grey"), u"浅灰"},
     {TraceTint::Red, QLatin1String("red"), u"浅红"},
+};
+inline constexpr Named<PinyinStyle> kPinyinStyles[] = {
+    {PinyinStyle::Lines, QLatin1String("lines"), u"四线三格"},
+    {PinyinStyle::Simple, QLatin1String("simple"), u"简单拼音"},
 };
 
 // How many copies of each kind a row may have, and how light the pale ones may be (percent).
@@ -72,6 +83,11 @@ struct CopybookSettings {
     int lightness = 80;  // percent, 100 is white
     CellGrid grid = CellGrid::Quick;
     bool pinyin = false;
+    SchoolSettings school;  // millimetres, paper, printed grids, tracing style, header
+    PinyinStyle pinyinStyle = PinyinStyle::Lines;
+    bool words = false;      // each word of the text takes a row (词), not each character (字)
+    bool dictation = false;  // 看拼音写汉字: pinyin over empty cells
+    bool answers = false;    // with dictation, the characters on pages after it
     StrokeSettings strokes;
 
     bool operator==(const CopybookSettings&) const = default;
@@ -104,6 +120,7 @@ struct CopybookReport {
     QList<Substitute> substituted;  // drawn, in another face
     QStringList undrawable;         // no installed face has them: left out
     QStringList invisible;          // control, zero-width and direction characters: left out
+    QStringList unlisted;           // typed readings that are none of the character's: "长(zǎng)"
     StrokeReport strokes;           // what stroke order could not be shown for
 
     // A few lines whatever the text: how many of each kind, and the first few of them, each
@@ -111,13 +128,16 @@ struct CopybookReport {
     QStringList lines() const;
 };
 
-// One row of a copybook: its character in the model and pale copies, and the reading shown over
-// the model.
+// One row of a copybook: what it practises (a character, or a word's characters in adjacent
+// cells) with the reading of each, in copies side by side. Copies that do not fit in one row go
+// on over the next rows of the same characters.
 struct CopybookRow {
-    QString character;
-    QString pinyin;  // with tone marks; "" when unknown
-    // A stroke-order row instead: its first cell adds this stroke (from 0), each next one more;
-    // of no character, a row of empty cells.
+    QStringList characters;
+    QStringList readings;  // with tone marks; "" when unknown
+    int part = 0;          // which of those rows this is, from 0
+    bool answer = false;   // a dictation's answer: the characters it asked for
+    // A stroke-order row instead: cell n adds stroke `*firstStroke + n` (from 0) of its one
+    // character.
     std::optional<int> firstStroke = std::nullopt;
 };
 
@@ -127,7 +147,9 @@ struct Copybook {
     GlyphPlacement placement;
     QList<CopybookRow> rows;
     CopybookReport report;
-    StrokeLayout strokeLayout;  // the cells stroke-order rows were laid out in
+    // The layout the rows were laid out for: its columns, and its rows a sheet.
+    std::int32_t columns = 0;
+    std::int32_t rowsPerSheet = 0;
 
     bool isEmpty() const { return rows.isEmpty(); }
     // Sheets needed for every row, `rowsPerSheet` rows a sheet; at least one.
@@ -139,5 +161,9 @@ struct Copybook {
 // The copybook of `model`'s text, in `model`'s face: characters no face can draw and invisible
 // ones are left out and reported, as are characters another face draws.
 Copybook buildCopybook(const SheetModel& model);
+// Whether `book` is what buildCopybook(model) gives.
+bool isCopybookOf(const Copybook& book, const SheetModel& model);
+// How a report names a few of `characters`.
+QString reportSamples(const QStringList& characters);
 
 }  // namespace zige

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_drawing/copybook_cells.h"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
 #include "canvas/canvas.h"
+#include "sheet_drawing/cell_glyph.h"
 #include "sheet_drawing/copybook.h"
+#include "sheet_drawing/school_choices.h"
+#include "sheet_drawing/school_grids.h"
 #include "sheet_drawing/sheet_cell.h"
 #include "sheet_drawing/sheet_colors.h"
 #include "views/character_views.h"
@@ -18,10 +20,6 @@ namespace {
 
 const GridStyle* cellGridStyle(CellGrid grid) {
     switch (grid) {
-        case CellGrid::Tian:
-            return &kTianGrid;
-        case CellGrid::Rice:
-            return &kRiceGrid;
         case CellGrid::NineSquare:
             return &kNineSquareGrid;
         case CellGrid::EightTrigram:
@@ -35,69 +33,55 @@ const GridStyle* cellGridStyle(CellGrid grid) {
 
 CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                              const QuickGridPens& pens)
-    : canvas_(canvas), book_(book), colors_(colors), pens_(pens), strokes_(canvas, book, colors) {}
+    : canvas_(canvas), book_(book), colors_(colors), pens_(pens), strokes_(canvas, book, colors) {
+    if (hasPinyinBands(book.settings) || hasSimplePinyin(book.settings))
+        // Its lines in the grid's colour: a school grid's own, else the sheet's pen.
+        pinyin_.emplace(isSchoolGrid(book.settings.grid)
+                            ? gridColorValue(book.settings.school.gridColor)
+                            : colors.line);
+}
 
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
     const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
-    if (practice && practice->firstStroke) {
-        drawPractice(cell, nullptr, Copy::None, spaceAbove);
-        strokes_.drawBuildUp(cell, glyphFrame(cell), *practice, column);
-        return;
-    }
-    const int models = book_.settings.models, traces = book_.settings.traces;
-    drawPractice(cell, practice,
-                 !practice                  ? Copy::None
-                 : column < models          ? Copy::Model
-                 : column < models + traces ? Copy::Trace
-                                            : Copy::None,
-                 spaceAbove);
+    // A stroke-order row shows its strokes over the bare grid.
+    const bool strokes = practice && practice->firstStroke;
+    const CellContent content =
+        practice && !strokes ? cellContent(book_, *practice, column) : CellContent();
+    drawPractice(cell, content, spaceAbove);
+    if (strokes) strokes_.drawBuildUp(cell, *practice, column);
+    if (hasPinyinBands(book_.settings))
+        pinyin_->draw(canvas_, cell, content.reading,
+                      content.copy == CellContent::Copy::Trace ? book_.traceColor() : colors_.ink);
 }
 
-void CopybookCells::drawPractice(const SheetCell& cell, const CopybookRow* row, Copy copy,
+void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& content,
                                  double spaceAbove) {
+    using Copy = CellContent::Copy;
     const CellGrid grid = book_.settings.grid;
     if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
-    if (copy == Copy::Trace &&
-        !strokes_.drawTrace(cell, glyphFrame(cell), row->character, book_.traceColor()))
-        printGlyph(cell, row->character, book_.traceColor());
+    if (content.copy == Copy::Trace && !strokes_.drawTrace(cell, content.character))
+        drawTrace(canvas_, book_, cell, content.character);
     if (grid == CellGrid::Quick) {
         drawQuickGridLines(canvas_, cell, pens_);
+    } else if (isSchoolGrid(grid)) {
+        drawSchoolGrid(canvas_, cell, grid, gridColorValue(book_.settings.school.gridColor));
     } else if (const GridStyle* style = cellGridStyle(grid)) {
         canvas_.ForeColor = pens_.line;
         canvas_.DrawWidth = 1;
         drawGrid(canvas_, cell, *style);
     }
-    if (copy == Copy::Model) {
-        printGlyph(cell, row->character, colors_.ink);
-        strokes_.drawNumbers(cell, glyphFrame(cell), row->character);
-        if (book_.settings.pinyin)
-            printPinyin(cell, row->pinyin, spaceAbove, glyphInkTop(cell, row->character));
+    if (content.copy == Copy::Model && !content.character.isEmpty()) {
+        printGlyph(cell, content.character, colors_.ink);
+        strokes_.drawNumbers(cell, content.character);
+        if (hasSimplePinyin(book_.settings))
+            printPinyin(cell, content.reading, spaceAbove, glyphInkTop(cell, content.character));
     }
 }
 
 void CopybookCells::printGlyph(const SheetCell& cell, const QString& character, ColorValue color) {
-    const GlyphPlacement& p = book_.placement;
-    canvas_.ForeColor = color;
-    canvas_.FontName = p.fontName;
-    canvas_.FontSize = p.pointSize;
-    canvas_.FontBold = false;
-    const std::optional<GlyphFrame> frame = glyphFrame(cell);
-    if (!frame) return;
-    canvas_.CurrentX = frame->origin.x();
-    canvas_.CurrentY = frame->origin.y();
-    canvas_.PrintScaled(character, frame->scaleX, frame->scaleY);
-}
-
-std::optional<GlyphFrame> CopybookCells::glyphFrame(const SheetCell& cell) const {
-    const QRectF& box = book_.placement.gridBox;
-    if (!(box.width() > 0) || !(box.height() > 0)) return std::nullopt;  // maps onto no cell
-    const double scaleX = cell.width() / box.width(), scaleY = cell.height() / box.height();
-    return GlyphFrame{{cell.left + (kPrintPosition - box.left()) * scaleX,
-                       cell.top + (kPrintPosition - box.top()) * scaleY},
-                      scaleX,
-                      scaleY};
+    printInCell(canvas_, book_, cell, character, color);
 }
 
 void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,
@@ -107,7 +91,7 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
     const double height = std::min(room * 0.8, cell.height() * 0.25);
     constexpr double kSmallestReadable = 120;  // twips: 6 points
     if (height < kSmallestReadable) return;
-    canvas_.FontName = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    canvas_.FontName = pinyin_->family();
     canvas_.FontSize = float(height / 20 / 1.2);  // points, leaving the line's leading
     QFont font = canvas_.printFont();
     font.setPixelSize(std::max(1, int(std::lround(canvas_.FontSize * 20))));
@@ -123,15 +107,13 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
 
 double CopybookCells::glyphInkTop(const SheetCell& cell, const QString& character) {
     const GlyphPlacement& p = book_.placement;
-    if (!(p.gridBox.height() > 0)) return 0;
     canvas_.FontName = p.fontName;
     canvas_.FontSize = p.pointSize;
-    QFont font = canvas_.printFont();
-    font.setPixelSize(std::max(1, int(std::lround(p.pointSize * 20))));
-    const QFontMetricsF metrics(font);
-    const double scale = cell.height() / p.gridBox.height();
+    const std::optional<GlyphFrame> frame = glyphFrame(canvas_, book_, cell, character);
+    if (!frame) return 0;
+    const QFontMetricsF metrics(twipsFont(canvas_));
     const double inkTop = metrics.ascent() + metrics.tightBoundingRect(character).top();
-    return std::max(0.0, (kPrintPosition - p.gridBox.top() + inkTop) * scale);
+    return std::max(0.0, frame->y - cell.top + inkTop * frame->scaleY);
 }
 
 }  // namespace zige

@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "canvas/colors.h"
+#include "sheet_drawing/copybook_rows.h"
+#include "sheet_drawing/pinyin_band.h"
 #include "sheet_drawing/stroke_cells.h"
 #include "views/grid_styles.h"
 
@@ -13,12 +15,11 @@ namespace zige {
 
 class Canvas;
 struct Copybook;
-struct CopybookRow;
 struct SheetCell;
 struct SheetColors;
 
-// Draws the cells of a copybook's rows: each cell's grid, and the row's character in it as a
-// model or a pale copy to trace over, with its reading over the model.
+// Draws the cells of a copybook's rows: each cell's grid, and a character of the row in it as a
+// model or a pale copy to trace over, with its reading over the model or on four lines above.
 class CopybookCells {
 public:
     CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
@@ -30,17 +31,12 @@ public:
     void draw(const SheetCell& cell, qint64 row, int column, double spaceAbove);
 
 private:
-    // What one cell of a practice row holds.
-    enum class Copy { None, Model, Trace };
-
     // The grid under the glyph; pale copies go between the band and the lines, so the lines
     // stay visible through them, the model on top of everything as in the main window's views.
-    void drawPractice(const SheetCell& cell, const CopybookRow* row, Copy copy, double spaceAbove);
+    void drawPractice(const SheetCell& cell, const CellContent& content, double spaceAbove);
     // The main window's grid box mapped onto the cell: the glyph keeps its place against the
     // grid lines, stretched as the cell's sides are to the box's.
     void printGlyph(const SheetCell& cell, const QString& character, ColorValue color);
-    // Where printGlyph puts the glyph in `cell`; nothing for a grid box of no size.
-    std::optional<GlyphFrame> glyphFrame(const SheetCell& cell) const;
     // Small, centred over the cell: in the space above it when that is the larger room, else in
     // the cell above the glyph's ink; never over a stroke, and left out where neither room
     // takes a readable size.
@@ -53,6 +49,7 @@ private:
     const Copybook& book_;
     const SheetColors& colors_;
     const QuickGridPens pens_;
+    std::optional<PinyinBand> pinyin_;  // when the copybook shows pinyin
     StrokeCells strokes_;
 };
 

@@ -51,8 +51,8 @@ struct SheetRows {
 
 // Clears `canvas` to the paper colour and draws the cells of `rows`, column by column, each
 // column from top to bottom, in `colors`. Plain quick-grid cells; or, with a copybook that has
-// rows, sheet number `sheet` of it: each row one character in its model and pale copies, in the
-// copybook's cell grid. Throws StepFailed for a font size the platform refuses.
+// rows, sheet number `sheet` of it: each row a character or a word in models and pale copies, in
+// the copybook's cell grid. Throws StepFailed for a font size the platform refuses.
 void drawSheet(Canvas& canvas, const SheetLayout& layout, const SheetColors& colors,
                SheetRows rows = {}, const Copybook* copybook = nullptr, int sheet = 0);
 

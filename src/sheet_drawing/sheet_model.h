@@ -42,6 +42,7 @@ struct SheetModel {
     QString& text(LayoutValue v) { return layoutTexts[std::size_t(v)]; }
     const QString& text(LayoutValue v) const { return layoutTexts[std::size_t(v)]; }
     // One direction of the layout from its texts; throws StepFailed for a text that is no number.
+    // A copybook laid out in millimetres takes its own layout on its paper instead.
     SheetAxis across() const;
     SheetAxis down() const;
     SheetLayout layout() const { return {across(), down()}; }

@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "canvas/canvas.h"
+#include "sheet_drawing/cell_glyph.h"
 #include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_cell.h"
 #include "sheet_drawing/sheet_colors.h"
@@ -47,30 +48,28 @@ QTransform strokesOntoGlyph(const QRectF& strokeInk, const QRectF& glyphInk, con
 StrokeCells::StrokeCells(Canvas& canvas, const Copybook& book, const SheetColors& colors)
     : canvas_(canvas), book_(book), colors_(colors) {}
 
-void StrokeCells::drawBuildUp(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                              const CopybookRow& row, int column) {
-    const Placed* strokes = placed(cell, frame, row.character);
+void StrokeCells::drawBuildUp(const SheetCell& cell, const CopybookRow& row, int column) {
+    const Placed* strokes = placed(cell, row.characters.value(0));
     const qsizetype added = qsizetype(row.firstStroke.value_or(0)) + column;
     if (!strokes || added >= strokes->outlines.size()) return;
     for (qsizetype i = 0; i < added; ++i) fill(cell, strokes->outlines[i], colors_.ink);
     fill(cell, strokes->outlines[added], kMarked);
 }
 
-bool StrokeCells::drawTrace(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                            const QString& character, ColorValue color) {
+bool StrokeCells::drawTrace(const SheetCell& cell, const QString& character) {
     const int shown = book_.settings.strokes.traceStrokes;
     if (shown <= 0) return false;
-    const Placed* strokes = placed(cell, frame, character);
+    const Placed* strokes = placed(cell, character);
     if (!strokes) return false;
+    // Each stroke by itself, so a hollow copy shows where one stroke ends and the next begins.
     for (qsizetype i = 0; i < std::min<qsizetype>(shown, strokes->outlines.size()); ++i)
-        fill(cell, strokes->outlines[i], color);
+        paintTrace(canvas_, book_, strokes->outlines[i].translated(cell.left, cell.top));
     return true;
 }
 
-void StrokeCells::drawNumbers(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                              const QString& character) {
+void StrokeCells::drawNumbers(const SheetCell& cell, const QString& character) {
     if (!book_.settings.strokes.numbers) return;
-    Placed* strokes = placed(cell, frame, character);
+    Placed* strokes = placed(cell, character);
     if (!strokes) return;
     if (!strokes->numbers)
         strokes->numbers = placeNumbers({cell.width(), cell.height()}, strokes->medians);
@@ -80,11 +79,11 @@ void StrokeCells::drawNumbers(const SheetCell& cell, const std::optional<GlyphFr
     }
 }
 
-StrokeCells::Placed* StrokeCells::placed(const SheetCell& cell,
-                                         const std::optional<GlyphFrame>& frame,
-                                         const QString& character) {
+StrokeCells::Placed* StrokeCells::placed(const SheetCell& cell, const QString& character) {
+    setGlyphFont(canvas_, book_);
+    const std::optional<GlyphFrame> frame = glyphFrame(canvas_, book_, cell, character);
     if (!frame) return nullptr;
-    const QPointF origin = frame->origin - QPointF(cell.left, cell.top);
+    const QPointF origin = QPointF(frame->x - cell.left, frame->y - cell.top);
     auto found = placed_.find(character);
     if (found == placed_.end() || found->origin != origin)
         found = placed_.insert(character, place(origin, *frame, character));
@@ -99,11 +98,7 @@ StrokeCells::Placed StrokeCells::place(QPointF origin, const GlyphFrame& frame,
         codes.size() == 1 ? StrokeTable::installed().strokes(codes[0]) : QList<Stroke>();
     if (strokes.isEmpty()) return placed;
     // The glyph's ink as the model prints it: the font at its size in twips, in the frame.
-    const GlyphPlacement& p = book_.placement;
-    canvas_.FontName = p.fontName;
-    canvas_.FontSize = p.pointSize;
-    QFont font = canvas_.printFont();
-    font.setPixelSize(std::max(1, int(std::lround(p.pointSize * 20))));
+    const QFont font = twipsFont(canvas_);
     QPainterPath glyph;
     glyph.addText(0, QFontMetricsF(font).ascent(), font, character);
     const QRectF glyphInk = QTransform::fromScale(frame.scaleX, frame.scaleY)

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <optional>
 
 #include "canvas/colors.h"
@@ -16,15 +17,9 @@ namespace zige {
 class Canvas;
 struct Copybook;
 struct CopybookRow;
+struct GlyphFrame;
 struct SheetCell;
 struct SheetColors;
-
-// Where the model glyph's text cell sits in a sheet cell: the top-left corner its font draws
-// from, in twips, and how much it is stretched across and down.
-struct GlyphFrame {
-    QPointF origin;
-    double scaleX, scaleY;
-};
 
 // The stroke table's box (1024 units, top-down) onto where the chosen font's glyph sits, both in
 // twips: the strokes' ink centred on the glyph's, scaled as the font's em is to the box and then
@@ -41,29 +36,27 @@ public:
 
     // Cell `column` of a stroke-order row: the strokes up to the row's first one and `column`
     // more, the newest in red, the others in ink; nothing past the character's last stroke.
-    void drawBuildUp(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                     const CopybookRow& row, int column);
-    // A pale copy of the first strokes only, when the copybook asks for that and the table has
-    // the character; false when the whole glyph is to be printed instead.
-    bool drawTrace(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                   const QString& character, ColorValue color);
+    void drawBuildUp(const SheetCell& cell, const CopybookRow& row, int column);
+    // A copy of the first strokes only to trace over, in the copybook's tracing style (each
+    // stroke pale, its own outline thin, or both), when the copybook asks for that and the table
+    // has the character; false when the whole glyph is to be traced instead.
+    bool drawTrace(const SheetCell& cell, const QString& character);
     // Each stroke's number, small, at the start of its centre line on the model, when the
     // copybook asks for numbers; no number covers another.
-    void drawNumbers(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                     const QString& character);
+    void drawNumbers(const SheetCell& cell, const QString& character);
 
 private:
     // One character's strokes placed in a cell, from the cell's top-left corner.
     struct Placed {
-        QPointF origin;  // the glyph frame's origin they were placed for, from the same corner
+        QPointF origin;  // where the glyph is printed from, from the same corner
         QList<QPainterPath> outlines;
         QList<QPolygonF> medians;
         std::optional<QList<QPainterPath>> numbers;  // a halo and its digits for each stroke
     };
-    // The strokes of `character` placed in a cell like `cell`; none without a frame, and none
-    // when the table lacks the character or the font has no ink to line them up with.
-    Placed* placed(const SheetCell& cell, const std::optional<GlyphFrame>& frame,
-                   const QString& character);
+    // The strokes of `character` placed in a cell like `cell` where its glyph is printed; none
+    // where no glyph is, when the table lacks the character, or the font has no ink to line
+    // them up with.
+    Placed* placed(const SheetCell& cell, const QString& character);
     Placed place(QPointF origin, const GlyphFrame& frame, const QString& character);
     // The numbers' halos and digits, each by the start of its median in a cell of `size`.
     static QList<QPainterPath> placeNumbers(const QSizeF& size, const QList<QPolygonF>& medians);

@@ -3,24 +3,13 @@
 
 #include <algorithm>
 
-#include "core/step_failed.h"
 #include "sheet_drawing/copybook.h"
-#include "sheet_drawing/sheet_model.h"
+#include "sheet_drawing/copybook_rows.h"
 #include "text/stroke_table.h"
 
 namespace zige {
 
-StrokeLayout strokeLayout(const SheetModel& model) {
-    if (!model.copybook.strokes.rows || !hasPracticeText(model.copybook.text)) return {};
-    try {
-        return {std::max(model.across().count, 1), std::max(model.down().count, 1)};
-    } catch (const StepFailed&) {
-        return {};  // a sheet whose size is no number is not drawn, whatever its rows
-    }
-}
-
-StrokeRows::StrokeRows(Copybook& book, const SheetModel& model) : book_(book) {
-    book.strokeLayout = strokeLayout(model);
+StrokeRows::StrokeRows(Copybook& book) : book_(book) {
     if (!book.settings.strokes.any()) return;
     StrokeTable& table = StrokeTable::installed();
     available_ = table.available();
@@ -28,26 +17,33 @@ StrokeRows::StrokeRows(Copybook& book, const SheetModel& model) : book_(book) {
         book.report.strokes.problem = QStringLiteral("%1，这份字帖没有笔顺。").arg(table.problem());
 }
 
-void StrokeRows::add(const QString& character) {
-    if (!available_) return;
+qsizetype StrokeRows::rowsOf(const QString& character) {
     const QList<uint> codes = character.toUcs4();
     const qsizetype strokes =
         codes.size() == 1 ? StrokeTable::installed().strokes(codes[0]).size() : 0;
-    if (strokes == 0) {
-        if (!missing_.contains(character)) {
-            missing_.insert(character);
-            book_.report.strokes.missing.append(character);
-        }
-        return;
+    if (strokes == 0 && !missing_.contains(character)) {
+        missing_.insert(character);
+        book_.report.strokes.missing.append(character);
     }
-    const StrokeLayout& layout = book_.strokeLayout;
-    if (layout.columns <= 0) return;
-    const qsizetype rows = (strokes + layout.columns - 1) / layout.columns;
-    const qsizetype left = layout.rows - book_.rows.size() % layout.rows;  // on this sheet
-    if (rows + 1 > left && rows + 1 <= layout.rows)
-        for (qsizetype i = 0; i < left; ++i) book_.rows.append({QString(), QString(), 0});
-    for (qsizetype first = 0; first < strokes; first += layout.columns)
-        book_.rows.append({character, QString(), int(first)});
+    const CopybookSettings& s = book_.settings;
+    if (!s.strokes.rows || s.dictation || book_.columns <= 0) return 0;
+    return (strokes + book_.columns - 1) / book_.columns;
+}
+
+void StrokeRows::add(const QStringList& characters) {
+    if (!available_) return;
+    QList<qsizetype> rows;
+    qsizetype strokeRows = 0;
+    for (const QString& character : characters) strokeRows += rows.emplace_back(rowsOf(character));
+    if (strokeRows == 0) return;
+    const qsizetype group = strokeRows + entryRowCount(book_, characters.size());
+    const qsizetype perSheet = book_.rowsPerSheet;
+    const qsizetype left = perSheet - book_.rows.size() % std::max<qsizetype>(perSheet, 1);
+    if (group > left && group <= perSheet)
+        for (qsizetype i = 0; i < left; ++i) book_.rows.append(CopybookRow());
+    for (qsizetype c = 0; c < characters.size(); ++c)
+        for (qsizetype row = 0; row < rows[c]; ++row)
+            book_.rows.append({{characters[c]}, {}, 0, false, int(row * book_.columns)});
 }
 
 }  // namespace zige

@@ -4,12 +4,11 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
+#include <QtGlobal>
 
 namespace zige {
 
 struct Copybook;
-struct SheetModel;
 
 // What a copybook shows of stroke order (笔顺), all off until asked for.
 struct StrokeSettings {
@@ -30,26 +29,22 @@ struct StrokeReport {
     QStringList missing;  // characters it has no strokes for, each once
 };
 
-// The cells stroke-order rows are laid out in: the sheet's columns and its rows; all zero when
-// the copybook has no such rows, or the sheet's size is no number.
-struct StrokeLayout {
-    std::int32_t columns = 0;
-    std::int32_t rows = 0;
-
-    bool operator==(const StrokeLayout&) const = default;
-};
-StrokeLayout strokeLayout(const SheetModel& model);
-
-// Gives a copybook being built the stroke-order rows of each character, before its practice
-// row, and reports what the table lacks. Strokes that outnumber a row's cells go on in the next;
-// a character's rows that would run over the end of a sheet start the next one instead, after
-// rows of empty cells, unless they fill more than a sheet.
+// Gives a copybook being built the stroke-order rows of each character, before the rows of the
+// entry it belongs to, and reports what the table lacks. Strokes that outnumber a row's cells
+// go on in the next; an entry whose stroke rows and own rows would run over the end of a sheet
+// starts the next one instead, after rows of empty cells, unless they fill more than a sheet.
+// A dictation gets none: its cells stay empty for the pupil.
 class StrokeRows {
 public:
-    StrokeRows(Copybook& book, const SheetModel& model);
-    void add(const QString& character);
+    // `book` has its settings and layout.
+    explicit StrokeRows(Copybook& book);
+    // The stroke rows of `characters`, an entry about to be added, in order.
+    void add(const QStringList& characters);
 
 private:
+    // How many stroke rows `character` takes; 0 for one the table lacks, which is reported.
+    qsizetype rowsOf(const QString& character);
+
     Copybook& book_;
     bool available_ = false;
     QSet<QString> missing_;

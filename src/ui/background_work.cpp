@@ -25,6 +25,7 @@ bool runWithProgress(QWidget* window, const QString& label,
     }));
 
     QProgressDialog dialog(label, QStringLiteral("取消"), 0, 0, window);
+    dialog.setWindowTitle(window ? window->windowTitle() : QString());
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(500);
     dialog.setAutoReset(false);

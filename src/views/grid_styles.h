@@ -67,9 +67,6 @@ inline constexpr GridStyle kNineSquareGrid{
     grid_tables::kOutline, std::span(grid_tables::kThirdsAndQuickCuts).first(4)};  // 九宫格
 inline constexpr GridStyle kEightTrigramGrid{grid_tables::kOutlineAndCross,
                                              grid_tables::kEightDashDot};  // 八卦格
-// 田字格, the grid most schools print: the outline and a dashed centre cross.
-inline constexpr GridStyle kTianGrid{
-    grid_tables::kOutline, std::span(grid_tables::kOutlineAndCross).subspan(4), Canvas::Dash};
 
 // The quick grid's figures, shared by the main window's fourth view and the sheet's cells:
 // outline and centre cross, thirds and four corner cuts (the lower two at a quarter).

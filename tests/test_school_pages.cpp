@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// School copybook pages read back as a user gets them: the PDF through poppler (pdfinfo,
+// pdftoppm, pdftotext), the images at 96 and 300 dpi. Cells print at their size in
+// millimetres, school grids have solid borders and dashed inner lines, a centred character
+// sits in the middle of its cell, a hollow copy is ink only along the glyph's edge, and the
+// header and page numbers are on every page.
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "export/print_image.h"
+#include "export/sheet_export.h"
+#include "sheet_drawing/sheet_model.h"
+#include "test_support_gui.h"
+
+using namespace zige;
+using namespace zige::test;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Page `page` of a PDF file rendered by poppler in grey.
+QImage pdfPage(const QString& pdf, int dpi, int page = 1) {
+    QTemporaryDir folder;
+    const QString number = QString::number(page);
+    run("pdftoppm", {"-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile",
+                     pdf, folder.filePath("page")});
+    return QImage(folder.filePath("page.pgm"));
+}
+
+// A copybook of `text` with the school settings `s`, one model and no copies by default.
+SheetModel schoolModel(const QString& text, const SchoolSettings& s, int traces = 0) {
+    SheetModel model;
+    model.copybook.text = text;
+    model.copybook.school = s;
+    model.copybook.traces = traces;
+    model.placement.fontName = installedCjkFamily();
+    return model;
+}
+
+SchoolSettings millimetres(int cell, int columnGap = 0, int rowGap = 0) {
+    SchoolSettings s;
+    s.millimetres = true;
+    s.cell = cell;
+    s.columnGap = columnGap;
+    s.rowGap = rowGap;
+    return s;
+}
+
+// The straight lines of `image` across (Qt::Horizontal) or down: runs of rows or columns
+// holding at least `share` of the fullest one's pixels that pass `test`, as [first, last].
+QList<QPair<int, int>> lineRuns(const QImage& image, Qt::Orientation along, bool (*test)(QRgb),
+                                double share) {
+    const bool columns = along == Qt::Vertical;
+    QList<int> counts(columns ? image.width() : image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
+    const int fullest = *std::max_element(counts.begin(), counts.end());
+    QList<QPair<int, int>> runs;
+    for (int i = 0; i < counts.size(); ++i) {
+        if (fullest == 0 || counts[i] < share * fullest) continue;
+        if (!runs.isEmpty() && runs.last().second == i - 1)
+            runs.last().second = i;
+        else
+            runs.append({i, i});
+    }
+    return runs;
+}
+double centre(QPair<int, int> run) { return (run.first + run.second) / 2.0; }
+
+bool isGrey(QRgb c) { return qGray(c) < 160; }
+bool isGridRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; }
+
+// How many runs of pixels passing `test` lie along `pixels`, and their share of them.
+std::pair<int, double> inkRuns(const QList<QRgb>& pixels, bool (*test)(QRgb)) {
+    int runs = 0, ink = 0;
+    for (qsizetype i = 0; i < pixels.size(); ++i) {
+        ink += test(pixels[i]);
+        runs += test(pixels[i]) && (i == 0 || !test(pixels[i - 1]));
+    }
+    return {runs, double(ink) / pixels.size()};
+}
+
+}  // namespace
+
+class SchoolPagesTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    QString exported(const SheetModel& model, const QString& name, double dpi = 300) {
+        const QString path = folder.filePath(name);
+        const ExportResult result =
+            exportDocument(sheetDocument(model), *exportFormatOf(path), path, dpi);
+        if (!result.written()) qWarning() << result.reason;
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("poppler-utils is not installed");
+        if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
+        QImageReader::setAllocationLimit(256);  // megabytes: a page at 600 dpi
+    }
+
+    // The cells fill the paper inside 15 mm margins as whole cells at their exact size: in the
+    // PDF at 600 dpi every border lies a cell (or a gap) from the last within 0.1 mm, 0.3 mm
+    // wide, as many columns and rows as fit.
+    void cellsAtTheirSize_data() {
+        QTest::addColumn<PaperSize>("paper");
+        QTest::addColumn<QList<int>>("lengths");  // cell, column gap, row gap in tenths of mm
+        QTest::addColumn<QList<int>>("cells");    // columns, rows
+        QTest::addColumn<QString>("size");        // as pdfinfo says it
+        QTest::newRow("15 mm on A4") << PaperSize::A4 << QList<int>{150, 0, 40}
+                                     << QList<int>{12, 14} << "595.276 x 841.89 pts (A4)";
+        QTest::newRow("20 mm on Letter") << PaperSize::Letter << QList<int>{200, 20, 0}
+                                         << QList<int>{8, 12} << "612 x 792 pts (letter)";
+        QTest::newRow("20 mm on A4") << PaperSize::A4 << QList<int>{200, 0, 0} << QList<int>{9, 13}
+                                     << "595.276 x 841.89 pts (A4)";
+    }
+    void cellsAtTheirSize() {
+        QFETCH(PaperSize, paper);
+        QFETCH(QList<int>, lengths);
+        QFETCH(QList<int>, cells);
+        QFETCH(QString, size);
+        SchoolSettings s = millimetres(lengths[0], lengths[1], lengths[2]);
+        s.paper = paper;
+        SheetModel model = schoolModel("永", s);
+        model.copybook.grid = CellGrid::Square;
+        const QString pdf = exported(model, "cells.pdf");
+        QVERIFY(run("pdfinfo", {pdf}).contains("Page size:       " + size));
+        const QImage page = pdfPage(pdf, 600);
+        const double pxPerMm = 600 / 25.4;
+        for (auto [along, count, gap] : {std::tuple{Qt::Vertical, cells[0], lengths[1]},
+                                         {Qt::Horizontal, cells[1], lengths[2]}}) {
+            const QList<QPair<int, int>> borders = lineRuns(page, along, isGrey, 0.5);
+            QCOMPARE(borders.size(), gap ? 2 * count : count + 1);
+            for (int i = 1; i < borders.size(); ++i) {
+                const double expected = (gap && i % 2 == 0 ? gap : lengths[0]) / 10.0;
+                const double measured = (centre(borders[i]) - centre(borders[i - 1])) / pxPerMm;
+                QVERIFY2(std::abs(measured - expected) <= 0.1,
+                         qPrintable(QString("%1 mm, not %2").arg(measured).arg(expected)));
+                const double weight = (borders[i].second - borders[i].first + 1) / pxPerMm;
+                QVERIFY2(weight > 0.2 && weight < 0.4, qPrintable(QString::number(weight)));
+            }
+        }
+    }
+
+    // 居中 puts the font's em box in the middle of the cell: a symmetric character's ink centre
+    // lies within 5 % of the cell's side from the cell's centre, in each free CJK face.
+    void centredCharacter_data() {
+        QTest::addColumn<QString>("family");
+        for (const char* family : {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"})
+            QTest::newRow(family) << family;
+    }
+    void centredCharacter() {
+        QFETCH(QString, family);
+        if (!QFontDatabase::families().contains(family)) QSKIP("face not installed");
+        SchoolSettings s = millimetres(200);
+        s.fit = GlyphFit::Centred;
+        SheetModel model = schoolModel("十", s);
+        model.placement.fontName = family;
+        model.copybook.grid = CellGrid::Square;
+        const QImage image = sheetImage(sheetDocument(model), 0, 300);
+        const auto columns = lineRuns(image, Qt::Vertical, isGridRed, 0.5);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGridRed, 0.5);
+        const QRect cell(QPoint(columns[0].second + 1, rows[0].second + 1),
+                         QPoint(columns[1].first - 1, rows[1].first - 1));
+        QRect ink;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                if (isDark(image.pixel(x, y))) ink |= QRect(x, y, 1, 1);
+        const QPointF offset = QRectF(ink).center() - QRectF(cell).center();
+        QVERIFY2(std::abs(offset.x()) <= 0.05 * cell.width() &&
+                     std::abs(offset.y()) <= 0.05 * cell.height(),
+                 qPrintable(
+                     QString("%1, %2 px in %3").arg(offset.x()).arg(offset.y()).arg(cell.width())));
+    }
+
+    // 田字格 as printed: solid borders and dashed centre lines, seven dashes in a 15 mm cell
+    // about 60 % ink, in the images at 96 and 300 dpi and in the PDF.
+    void dashedCentreLines_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<bool>("pdf");
+        QTest::newRow("96 dpi image") << 96 << false;
+        QTest::newRow("300 dpi image") << 300 << false;
+        QTest::newRow("PDF at 300 dpi") << 300 << true;
+    }
+    void dashedCentreLines() {
+        QFETCH(int, dpi);
+        QFETCH(bool, pdf);
+        SheetModel model = schoolModel("永", millimetres(150, 0, 40));
+        model.copybook.grid = CellGrid::Tian;
+        model.copybook.school.gridColor = GridColor::Black;
+        const QImage image = pdf ? pdfPage(exported(model, "tian.pdf"), dpi)
+                                 : sheetImage(sheetDocument(model), 0, dpi);
+        const auto columns = lineRuns(image, Qt::Vertical, isGrey, 0.85);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 0.85);
+        // The first cell of the second row, which holds no character.
+        const int top = rows[2].second + 1, bottom = rows[3].first - 1;
+        const auto along = [&](int x) {
+            QList<QRgb> pixels;
+            for (int y = top; y <= bottom; ++y) pixels.append(image.pixel(x, y));
+            return pixels;
+        };
+        const int middle = int(centre(columns[0]) + centre(columns[1])) / 2;
+        std::pair<int, double> dashes{0, 0};
+        for (int x = middle - 2; x <= middle + 2; ++x)
+            dashes = std::max(dashes, inkRuns(along(x), isGrey),
+                              [](auto a, auto b) { return a.second < b.second; });
+        QCOMPARE(dashes.first, 7);
+        QVERIFY2(dashes.second > 0.5 && dashes.second < 0.75,
+                 qPrintable(QString::number(dashes.second)));
+        QCOMPARE(inkRuns(along(int(centre(columns[0]))), isGrey), std::pair(1, 1.0));
+    }
+
+    // 空心: a copy to trace is the glyph's outline alone: its ink lies within 0.35 mm of the
+    // filled copy's edge and none inside it, but for a few pixels where the two are smoothed
+    // differently (at the tip of a narrow notch).
+    void hollowCopies() {
+        SchoolSettings s = millimetres(300);
+        s.fit = GlyphFit::Centred;
+        SheetModel model = schoolModel("永", s, 1);
+        model.copybook.models = 0;
+        model.copybook.grid = CellGrid::None;
+        model.copybook.lightness = 50;
+        const QImage filled = sheetImage(sheetDocument(model), 0, 300);
+        model.copybook.school.traceStyle = TraceStyle::Outline;
+        const QImage hollow = sheetImage(sheetDocument(model), 0, 300);
+        const auto isGlyph = [&](int x, int y) { return qGray(filled.pixel(x, y)) < 192; };
+        constexpr int r = 4, window = (2 * r + 1) * (2 * r + 1);  // pixels at 300 dpi
+        QRect glyph;
+        for (int y = 0; y < filled.height(); ++y)
+            for (int x = 0; x < filled.width(); ++x)
+                if (isGlyph(x, y)) glyph |= QRect(x, y, 1, 1);
+        int ink = 0, offEdge = 0, inside = 0;
+        for (int y = glyph.top() - r; y <= glyph.bottom() + r; ++y)
+            for (int x = glyph.left() - r; x <= glyph.right() + r; ++x) {
+                if (isWhite(hollow.pixel(x, y))) continue;
+                int covered = 0;
+                for (int k = 0; k < window; ++k)
+                    covered += isGlyph(x + k % (2 * r + 1) - r, y + k / (2 * r + 1) - r);
+                ++ink;
+                offEdge += covered == 0;
+                inside += covered == window;
+            }
+        QVERIFY2(ink > 1000 && offEdge + inside <= ink / 500,
+                 qPrintable(QString("%1 %2 %3").arg(ink).arg(offEdge).arg(inside)));
+    }
+
+    // A5 across with a title, the name line and page numbers, whole rows: each character's
+    // row of copies runs to the row's end and a row to write in follows, two characters a
+    // page, every page headed and numbered.
+    void headerAndPageNumbers() {
+        SchoolSettings s = millimetres(150, 0, 40);
+        s.paper = PaperSize::A5;
+        s.landscape = true;
+        s.title = "第一课 天地人";
+        s.nameLine = true;
+        s.pageNumbers = true;
+        s.wholeRows = true;
+        const QString pdf = exported(schoolModel("天地人", s), "header.pdf");
+        const QString info = run("pdfinfo", {pdf});
+        QVERIFY(info.contains("Pages:           2\n"));
+        QVERIFY(info.contains("Page size:       595.276 x 419.528 pts"));
+        const QStringList rows[] = {{"天", "地"}, {"人"}};
+        for (int page = 1; page <= 2; ++page) {
+            const QString number = QString::number(page);
+            const QString text = run("pdftotext", {"-f", number, "-l", number, pdf, "-"});
+            for (const char* part : {"第一课", "姓名", "班级", "日期"})
+                QVERIFY2(text.contains(part), qPrintable(text));
+            QVERIFY(text.simplified().contains(QString("第 %1 页 / 共 2 页").arg(page)));
+            const QStringList lines = QString(text).remove(' ').split('\n', Qt::SkipEmptyParts);
+            for (const QString& character : rows[page - 1])
+                QVERIFY2(lines.contains(QString(12, character[0])), qPrintable(text));
+        }
+    }
+};
+
+QTEST_MAIN(SchoolPagesTest)
+#include "test_school_pages.moc"
