@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stroke order in copybooks, on the pixels of the images `zige copybook` writes: the stroke
-// rows add one red stroke per cell and line up with the model, the pale copies show only their
-// first strokes, the numbers on a model stay apart, and a damaged table leaves a plain copybook.
+// rows add one red stroke per cell, line up with the model and come before their entry's rows,
+// the copies to trace show only their first strokes, the numbers on a model stay apart, and a
+// damaged table leaves a plain copybook.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -85,18 +86,23 @@ private slots:
 
     // Before the model's row, one cell per stroke: the ink grows cell by cell with one red
     // stroke in each, going on in the next row past the 14th; the model's row has no red. The
-    // last stroke cell, the whole character, has its ink where the model has it.
+    // last stroke cell, the whole character, has its ink where the model has it, wherever the
+    // model is placed.
     void strokeRowsAddOneStrokePerCell_data() {
         QTest::addColumn<QString>("character");
         QTest::addColumn<int>("strokes");
-        QTest::newRow("永") << "永" << 5;
-        QTest::newRow("赢") << "赢" << 17;
-        QTest::newRow("一") << "一" << 1;
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("永") << "永" << 5 << QStringList();
+        QTest::newRow("赢") << "赢" << 17 << QStringList();
+        QTest::newRow("一") << "一" << 1 << QStringList();
+        QTest::newRow("永, centred")
+            << "永" << 5 << QStringList{"--placement", "centre", "--share", "60"};
     }
     void strokeRowsAddOneStrokePerCell() {
         QFETCH(QString, character);
         QFETCH(int, strokes);
-        const QImage sheet = copybook({character, "--stroke-order"}).image;
+        QFETCH(QStringList, options);
+        const QImage sheet = copybook(QStringList{character, "--stroke-order"} + options).image;
         const int strokeRows = (strokes + 13) / 14;
         int marked = 0, ink = 0, black = -1;
         for (int row = 0; row <= strokeRows; ++row)
@@ -123,18 +129,70 @@ private slots:
             QVERIFY2(std::abs(a - b) <= tolerance, qPrintable(QString("%1 %2").arg(a).arg(b)));
     }
 
-    // A pale copy of the first two strokes covers what the stroke row's second cell shows.
-    void tracesShowTheirFirstStrokes() {
-        const QImage sheet =
-            copybook({"永", "--stroke-order", "--traces", "1", "--trace-strokes", "2"}).image;
-        const QImage pale = cell(sheet, 1, 1), built = cell(sheet, 0, 1);
-        int both = 0, either = 0;
-        for (int y = 0; y < pale.height(); ++y)
-            for (int x = 0; x < pale.width(); ++x) {
-                both += isInk(pale.pixel(x, y)) && isInk(built.pixel(x, y));
-                either += isInk(pale.pixel(x, y)) || isInk(built.pixel(x, y));
+    // An entry's stroke rows come first, each of a word's characters in turn, and stay on one
+    // sheet with the entry's own rows; a dictation has none. Per sheet row of the first sheet:
+    // the cells with ink, and the cells with a red stroke.
+    void strokeRowsBeforeTheirEntry_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<int>>("inked");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::newRow("word") << QStringList{"永一", "--words"} << QList<int>{5, 1, 2}
+                              << QList<int>{5, 1, 0};
+        QTest::newRow("whole rows")
+            << QStringList{"一", "--whole-rows"} << QList<int>{1, 14, 0} << QList<int>{1, 0, 0};
+        // 赢's two stroke rows and its model do not fit the one row left after 永's.
+        QTest::newRow("next sheet")
+            << QStringList{"永赢", "--rows", "3"} << QList<int>{5, 1, 0} << QList<int>{5, 0, 0};
+        QTest::newRow("dictation")
+            << QStringList{"永", "--dictation"} << QList<int>{0} << QList<int>{0};
+    }
+    void strokeRowsBeforeTheirEntry() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<int>, inked);
+        QFETCH(QList<int>, marked);
+        const QImage sheet = copybook(arguments + QStringList{"--stroke-order"}).image;
+        QList<int> inkedCells, markedCells;
+        for (int row = 0; row < inked.size(); ++row) {
+            inkedCells.append(0);
+            markedCells.append(0);
+            for (int column = 0; column < 14; ++column) {
+                const QImage c = cell(sheet, row, column);
+                inkedCells.last() += countPixels(c, isInk) > 0;
+                markedCells.last() += countPixels(c, isMarked) > 0;
             }
-        QVERIFY2(both > 0.9 * either, qPrintable(QString("%1 of %2").arg(both).arg(either)));
+        }
+        QCOMPARE(inkedCells, inked);
+        QCOMPARE(markedCells, marked);
+    }
+
+    // A copy to trace of the first two strokes lies where the stroke row's second cell has
+    // them, in each tracing style: pale, it covers them; hollow, a thin line round each.
+    void tracesShowTheirFirstStrokes_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("fill") << "fill" << true;
+        QTest::newRow("outline") << "outline" << false;
+        QTest::newRow("both") << "both" << true;
+    }
+    void tracesShowTheirFirstStrokes() {
+        QFETCH(QString, style);
+        QFETCH(bool, filled);
+        const QImage sheet =
+            copybook({"永", "--stroke-order", "--traces", "1", "--trace-strokes", "2",
+                      "--trace-style", style, "--cell-width", "40", "--cell-height", "40"})
+                .image;
+        const QImage pale = cell(sheet, 1, 1, 40), built = cell(sheet, 0, 1, 40);
+        int covered = 0;
+        for (int y = 0; y < pale.height(); ++y)
+            for (int x = 0; x < pale.width(); ++x)
+                covered += isInk(pale.pixel(x, y)) && isInk(built.pixel(x, y));
+        const int strokes = countPixels(built, isInk), copy = countPixels(pale, isInk);
+        const QString counts = QString("%1 %2 %3").arg(covered).arg(copy).arg(strokes);
+        QVERIFY2(filled ? covered > 0.95 * strokes : copy < 0.5 * strokes, qPrintable(counts));
+        const QRect edge = inkBox(pale), box = inkBox(built);
+        QVERIFY2(
+            edge.adjusted(-2, -2, 2, 2).contains(box) && box.adjusted(-2, -2, 2, 2).contains(edge),
+            qPrintable(counts));
         QCOMPARE(countPixels(pale, isDark), 0);
     }
 
