@@ -18,7 +18,7 @@ namespace zige {
 class SchoolPages;
 class CharactersPage;
 class PinyinPage;
-class CopybookStrokePage;
+class StrokeOrderPage;
 
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
@@ -53,7 +53,7 @@ private:
     QCheckBox* pinyin_;
     PinyinPage* pinyinPage_;
     CharactersPage* charactersPage_;
-    CopybookStrokePage* strokes_;
+    StrokeOrderPage* strokeOrderPage_;
     QLabel* report_;
     SchoolPages* school_;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "grid_sheet/copybook_stroke_page.h"
+#include "grid_sheet/copybook_page_stroke_order.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -16,7 +16,7 @@ constexpr char kRows[] = "copybook/strokeOrder", kNumbers[] = "copybook/strokeNu
 
 }  // namespace
 
-CopybookStrokePage::CopybookStrokePage(QWidget* parent) : QWidget(parent) {
+StrokeOrderPage::StrokeOrderPage(QWidget* parent) : QWidget(parent) {
     rows_ = new QCheckBox(QStringLiteral("在每个字的练习行前一笔一笔写出这个字(&S)"), this);
     rows_->setObjectName(QStringLiteral("strokeOrder"));
     rows_->setToolTip(QStringLiteral("每格多写一笔，新添的一笔是红色；一行写不下就接着写下一行"));
@@ -38,21 +38,21 @@ CopybookStrokePage::CopybookStrokePage(QWidget* parent) : QWidget(parent) {
         new QLabel(QStringLiteral("笔顺按楷书的字形写出，与所选字体的字形可能略有不同。"), this));
 
     for (QCheckBox* box : {rows_, numbers_})
-        connect(box, &QCheckBox::toggled, this, &CopybookStrokePage::changed);
-    connect(traceStrokes_, &QSpinBox::valueChanged, this, &CopybookStrokePage::changed);
+        connect(box, &QCheckBox::toggled, this, &StrokeOrderPage::changed);
+    connect(traceStrokes_, &QSpinBox::valueChanged, this, &StrokeOrderPage::changed);
 }
 
-StrokeSettings CopybookStrokePage::settings() const {
+StrokeSettings StrokeOrderPage::settings() const {
     return {rows_->isChecked(), numbers_->isChecked(), traceStrokes_->value()};
 }
 
-void CopybookStrokePage::showSettings(const StrokeSettings& s) {
+void StrokeOrderPage::showSettings(const StrokeSettings& s) {
     rows_->setChecked(s.rows);
     numbers_->setChecked(s.numbers);
     traceStrokes_->setValue(s.traceStrokes);
 }
 
-StrokeSettings CopybookStrokePage::stored(const QSettings& settings) {
+StrokeSettings StrokeOrderPage::stored(const QSettings& settings) {
     StrokeSettings s;
     s.rows = settings.value(QLatin1String(kRows), s.rows).toBool();
     s.numbers = settings.value(QLatin1String(kNumbers), s.numbers).toBool();
@@ -60,7 +60,7 @@ StrokeSettings CopybookStrokePage::stored(const QSettings& settings) {
     return s;
 }
 
-void CopybookStrokePage::store(QSettings& settings, const StrokeSettings& s) {
+void StrokeOrderPage::store(QSettings& settings, const StrokeSettings& s) {
     settings.setValue(QLatin1String(kRows), s.rows);
     settings.setValue(QLatin1String(kNumbers), s.numbers);
     settings.setValue(QLatin1String(kTraceStrokes), s.traceStrokes);

@@ -11,13 +11,13 @@ class QSpinBox;
 
 namespace zige {
 
-// The copybook dialog's page for stroke order (笔顺): its rows, the numbers on the models, and
-// pale copies of the first strokes only.
-class CopybookStrokePage : public QWidget {
+// The copybook dialog's page 笔顺: stroke-order rows, the numbers on the models, and copies to
+// trace of the first strokes only.
+class StrokeOrderPage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CopybookStrokePage(QWidget* parent = nullptr);
+    explicit StrokeOrderPage(QWidget* parent = nullptr);
 
     StrokeSettings settings() const;
     void showSettings(const StrokeSettings& s);
