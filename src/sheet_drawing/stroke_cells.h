@@ -28,7 +28,7 @@ struct SheetColors;
 QTransform strokesOntoGlyph(const QRectF& strokeInk, const QRectF& glyphInk, const QSizeF& em);
 
 // A copybook's characters drawn from the stroke table in their cells, lined up with the models:
-// the stroke-order rows, pale copies of the first strokes only, the strokes' numbers. Each
+// the stroke-order rows, copies to trace of the first strokes only, the strokes' numbers. Each
 // character is placed once per sheet, as all of its cells are alike.
 class StrokeCells {
 public:

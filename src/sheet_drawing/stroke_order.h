@@ -14,7 +14,7 @@ struct Copybook;
 struct StrokeSettings {
     bool rows = false;     // before each practice row, the character built up stroke by stroke
     bool numbers = false;  // each stroke's number on the models
-    int traceStrokes = 0;  // the pale copies show only this many first strokes; 0: all of them
+    int traceStrokes = 0;  // copies to trace show only this many first strokes; 0: all of them
 
     bool any() const { return rows || numbers || traceStrokes > 0; }
     bool operator==(const StrokeSettings&) const = default;
