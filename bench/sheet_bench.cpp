@@ -58,11 +58,12 @@ void drawSheet(benchmark::State& state, Sheet sheet) {
     for (auto _ : state) window->DrawSheet();
 }
 
-// The same figures straight into a QImage: fill, then per cell the filled band and its dotted
-// outline, six solid lines, eight dotted ones; end points rounded to pixels as the canvas does.
-// With `glyphs`, each row also gets one character: a model in the first cell and three pale
-// copies drawn under the lines, each glyph scaled from the 2400-twip grid box onto the cell.
-void floorLoop(benchmark::State& state, Sheet sheet, bool glyphs) {
+// The same figures straight into a QImage of the sheet's size: fill, then per cell the filled
+// band and its dotted outline, six solid lines, eight dotted ones; end points rounded to pixels
+// as the canvas does. With `glyphs`, each row also gets one character: a model in the first cell
+// and three pale copies drawn under the lines, each glyph scaled from the 2400-twip grid box
+// onto the cell.
+QImage floorSheet(Sheet sheet, bool glyphs) {
     const double u = 11907.0 / 216;
     const auto px = [](double twips) { return double(std::lround(twips / 15)); };
     const int width = int(std::lround((sheet.columns * 13 + 34) * u / 15));
@@ -71,47 +72,52 @@ void floorLoop(benchmark::State& state, Sheet sheet, bool glyphs) {
     const QColor ink(0, 0, 128), band(255, 255, 192), pale(204, 204, 204);
     const QPen solid(ink, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     const QPen dotted(ink, 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
-    QFont font(zige::GlyphCache().family(QString()));
-    font.setPointSizeF(120);
+    static const QFont font = [] {
+        QFont f(zige::GlyphCache().family(QString()));
+        f.setPointSizeF(120);
+        return f;
+    }();
     const double ascent = QFontMetricsF(font, &image).ascent();
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter p(&image);
-        for (int i = 0; i < sheet.columns; ++i)
-            for (int j = 0; j < sheet.rows; ++j) {
-                const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
-                const auto X = [&](double f) { return px(x + f * s); };
-                const auto Y = [&](double f) { return px(y + f * s); };
-                const auto glyph = [&](const QColor& color) {
-                    p.save();
-                    p.translate(x / 15, y / 15);
-                    p.scale(s / 2400, s / 2400);
-                    p.setFont(font);
-                    p.setPen(color);
-                    p.drawText(QPointF(0, ascent), QString(QChar(0x6C38 + j)));
-                    p.restore();
-                };
-                p.setPen(dotted);
-                p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)),
-                           band);
-                p.drawRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3), Y(1))));
-                if (glyphs && i >= 1 && i <= 3) glyph(pale);
-                p.setPen(solid);
-                const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
-                                            {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
-                for (const auto& l : heavy)
-                    p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
-                p.setPen(dotted);
-                const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
-                                            {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
-                                            {0, .3, .3, 0},         {.7, 0, 1, .3},
-                                            {0, .75, .25, 1},       {.75, 1, 1, .75}};
-                for (const auto& l : light)
-                    p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
-                if (glyphs && i == 0) glyph(Qt::black);
-            }
-    }
-    benchmark::DoNotOptimize(image.constBits());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    for (int i = 0; i < sheet.columns; ++i)
+        for (int j = 0; j < sheet.rows; ++j) {
+            const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
+            const auto X = [&](double f) { return px(x + f * s); };
+            const auto Y = [&](double f) { return px(y + f * s); };
+            const auto glyph = [&](const QColor& color) {
+                p.save();
+                p.translate(x / 15, y / 15);
+                p.scale(s / 2400, s / 2400);
+                p.setFont(font);
+                p.setPen(color);
+                p.drawText(QPointF(0, ascent), QString(QChar(0x6C38 + j)));
+                p.restore();
+            };
+            p.setPen(dotted);
+            p.fillRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3) + 1, Y(1) + 1)), band);
+            p.drawRect(QRectF(QPointF(X(1.0 / 3), Y(0)), QPointF(X(2.0 / 3), Y(1))));
+            if (glyphs && i >= 1 && i <= 3) glyph(pale);
+            p.setPen(solid);
+            const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
+                                        {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
+            for (const auto& l : heavy)
+                p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+            p.setPen(dotted);
+            const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
+                                        {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
+                                        {0, .3, .3, 0},         {.7, 0, 1, .3},
+                                        {0, .75, .25, 1},       {.75, 1, 1, .75}};
+            for (const auto& l : light)
+                p.drawLine(QPointF(X(l[0]), Y(l[1])), QPointF(X(l[2]), Y(l[3])));
+            if (glyphs && i == 0) glyph(Qt::black);
+        }
+    p.end();
+    return image;
+}
+
+void floorLoop(benchmark::State& state, Sheet sheet, bool glyphs) {
+    for (auto _ : state) benchmark::DoNotOptimize(floorSheet(sheet, glyphs).constBits());
 }
 
 // The default sheet with 21 characters to practise, one a row.
@@ -131,15 +137,15 @@ void saveDefault(benchmark::State& state) {
     for (auto _ : state) window->Command1_Click();
 }
 
-// The same drawn sheet, its 96 dpi recorded, written by QImageWriter as BMP into a QSaveFile that
-// replaces the file when complete, as the program writes it.
+// The same sheet drawn at 96 dpi in print colours, its resolution recorded, written by
+// QImageWriter as BMP into a QSaveFile that replaces the file when complete, as the program
+// draws and writes it.
 void floorSave(benchmark::State& state) {
     QTemporaryDir folder;
-    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(QString()));
-    QImage image = window->findChild<zige::PictureBox*>(QStringLiteral("Picture2"))->Image();
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
     for (auto _ : state) {
+        QImage image = floorSheet({14, 21}, false);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
         QSaveFile file(folder.filePath(QStringLiteral("sheet.bmp")));
         file.open(QIODevice::WriteOnly);
         QImageWriter(&file, "bmp").write(image);

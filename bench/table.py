@@ -99,10 +99,11 @@ FLOORS = {
         "is a frame of the window.",
     "filter over 300 fonts": "No floor: 300 fonts listed with one yield each, offscreen; for regressions.",
     "save default sheet":
-        "Floor: the drawn sheet's image, its 96 dpi recorded, written by QImageWriter as BMP into a "
-        "QSaveFile in the same folder. Leaves out: the sheet's pages looked up, the question whether "
-        "to replace the file (answered yes), the image's copy with its resolution set, encoding in "
-        "memory before writing.",
+        "Floor: the same sheet drawn by bare QPainter calls into an image at 96 dpi (the print "
+        "colours, as the program draws what it saves), its resolution recorded, written by "
+        "QImageWriter as BMP into a QSaveFile in the same folder. Leaves out: the layout from the "
+        "model, the canvas's whole-pixel rules, the question whether to replace the file (answered "
+        "yes), the file staged beside its name and put in place.",
     "start to first paint":
         "Floor: a bare Qt program (no code of ours) showing a window of the same size with the main "
         "window's captions in labels and the library's plain text in a text box, in the face and "
