@@ -49,13 +49,17 @@ fuzz:
 	cmake --build build-fuzz -j $(JOBS) --target rtf_reader_fuzz stroke_table_fuzz
 	fuzz/run.sh build-fuzz
 
-# The README's pictures, taken by the end-to-end suite in a real X server; the word and dictation
-# pages as `zige copybook` writes them.
+# The README's pictures, taken by the end-to-end suite in a real X server; the word, dictation
+# and stroke-order pages as `zige copybook` writes them.
 PINYIN_WORDS = 学习 长(cháng)城 银行(háng) 快乐 春天 朋友
 screenshots: build
 	/usr/bin/python3 tests/e2e/e2e.py $(BUILD) --screenshots docs
 	$(BUILD)/zige copybook '$(PINYIN_WORDS)' --words --pinyin --grid tian --traces 2 --rows 6 --dpi 96 -o docs/words.png
 	$(BUILD)/zige copybook '$(PINYIN_WORDS)' --words --dictation --grid tian --rows 6 --dpi 96 -o docs/dictation.png
+	$(BUILD)/zige copybook 永字 --stroke-order --stroke-numbers --grid tian --grid-color green \
+	  --tint red --size 80 --grid-box 0,40,1750,1750 --columns 8 --rows 4 --cell-width 20 \
+	  --cell-height 20 --row-gap 2 --left-margin 4 --right-margin 4 --top-margin 4 \
+	  --bottom-margin 4 --dpi 150 -o docs/stroke-order.png
 
 PREFIX ?= /usr/local
 install: build

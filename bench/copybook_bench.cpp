@@ -24,6 +24,7 @@
 #include "canvas/glyph_cache.h"
 #include "export/page_painting.h"
 #include "export/sheet_export.h"
+#include "page_floor.h"
 #include "sheet_drawing/sheet_model.h"
 
 namespace {
@@ -62,16 +63,8 @@ void exportCopybook(benchmark::State& state, zige::ExportFormat format) {
 // One page of rows `first`.. in twips on `p`: white paper, per cell the band and the quick grid's
 // fifteen figures in navy, a model glyph in the row's first cell and pale ones in the next three.
 void floorPage(QPainter& p, const QString& characters, int first, bool antialias) {
-    const double u = 11907.0 / 216, s = 12 * u;
-    const QColor ink(0, 0, 128), band(255, 255, 192), pale(204, 204, 204);
-    const QPen solid(ink, 15, Qt::SolidLine, antialias ? Qt::SquareCap : Qt::FlatCap);
-    const QPen dotted(ink, 15, Qt::DotLine, Qt::FlatCap);
-    static const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
-                                       {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
-    static const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
-                                       {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
-                                       {0, .3, .3, 0},         {.7, 0, 1, .3},
-                                       {0, .75, .25, 1},       {.75, 1, 1, .75}};
+    const double u = page_floor::kUnit, s = 12 * u;
+    const QColor pale(204, 204, 204);
     QFont font(zige::GlyphCache().family(QString()));
     font.setPixelSize(2400);
     const double ascent = QFontMetricsF(font).ascent();
@@ -80,7 +73,6 @@ void floorPage(QPainter& p, const QString& characters, int first, bool antialias
     for (int j = 0; j < kRowsPerPage && first + j < characters.size(); ++j)
         for (int i = 0; i < 14; ++i) {
             const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u;
-            const auto at = [&](double fx, double fy) { return QPointF(x + fx * s, y + fy * s); };
             const auto glyph = [&](const QColor& color) {
                 p.save();
                 p.translate(x + 10 * s / 2400, y + 10 * s / 2400);
@@ -90,15 +82,9 @@ void floorPage(QPainter& p, const QString& characters, int first, bool antialias
                 p.drawText(QPointF(0, ascent), characters.mid(first + j, 1));
                 p.restore();
             };
-            const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
-            p.fillRect(bandRect, band);
-            p.setPen(dotted);
-            p.drawRect(bandRect);
+            page_floor::quickGridBand(p, x, y, s);
             if (i >= 1 && i <= 3) glyph(pale);
-            p.setPen(solid);
-            for (const auto& l : heavy) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
-            p.setPen(dotted);
-            for (const auto& l : light) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
+            page_floor::quickGridLines(p, x, y, s);
             if (i == 0) glyph(Qt::black);
         }
 }

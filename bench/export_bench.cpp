@@ -15,6 +15,7 @@
 #include "export/page_painting.h"
 #include "export/print_image.h"
 #include "export/sheet_document.h"
+#include "page_floor.h"
 #include "sheet_drawing/sheet_colors.h"
 
 namespace {
@@ -40,33 +41,13 @@ void exportPdf(benchmark::State& state, Sheet sheet) {
     }
 }
 
-// Rows `first` to `first` + 20 of the sheet in twips, by bare QPainter calls: per cell the filled
-// band and its dotted outline, six solid lines and eight dotted ones.
+// Rows `first` to `first` + 20 of the sheet in twips, by bare QPainter calls.
 void floorPage(QPainter& p, Sheet sheet, int first) {
-    const double u = 11907.0 / 216;
-    const QColor ink(0, 0, 128), band(255, 255, 192);
-    const QPen solid(ink, 15, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    const QPen dotted(ink, 15, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin);
-    const double heavy[6][4] = {{0, 0, 1, 0}, {0, 0, 0, 1},   {0, 1, 1, 1},
-                                {1, 0, 1, 1}, {.5, 0, .5, 1}, {0, .5, 1, .5}};
-    const double light[8][4] = {{1. / 3, 0, 1. / 3, 1}, {2. / 3, 0, 2. / 3, 1},
-                                {0, 1. / 3, 1, 1. / 3}, {0, 2. / 3, 1, 2. / 3},
-                                {0, .3, .3, 0},         {.7, 0, 1, .3},
-                                {0, .75, .25, 1},       {.75, 1, 1, .75}};
+    const double u = page_floor::kUnit;
     p.fillRect(QRectF(0, 0, 11905.5, 16837.8), Qt::white);
     for (int i = 0; i < sheet.columns; ++i)
-        for (int j = 0; j < std::min(21, sheet.rows - first); ++j) {
-            const double x = (20 + 13 * i) * u, y = (18 + 13 * j) * u, s = 12 * u;
-            const auto at = [&](double fx, double fy) { return QPointF(x + fx * s, y + fy * s); };
-            const QRectF bandRect(at(1.0 / 3, 0), at(2.0 / 3, 1));
-            p.fillRect(bandRect.adjusted(-7.5, -7.5, 7.5, 7.5), band);
-            p.setPen(dotted);
-            p.drawRect(bandRect);
-            p.setPen(solid);
-            for (const auto& l : heavy) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
-            p.setPen(dotted);
-            for (const auto& l : light) p.drawLine(at(l[0], l[1]), at(l[2], l[3]));
-        }
+        for (int j = 0; j < std::min(21, sheet.rows - first); ++j)
+            page_floor::quickGrid(p, (20 + 13 * i) * u, (18 + 13 * j) * u, 12 * u);
 }
 
 // The same strokes on an A4 QPdfWriter, 21 rows to a page.

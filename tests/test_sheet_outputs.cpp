@@ -152,6 +152,12 @@ private slots:
             << QStringList{"--preset",    "grade1",       "--paper",       "A5",
                            "--landscape", "--whole-rows", "--trace-style", "both",
                            "--title",     "第一课",       "--grid",        "huigong"};
+        QTest::newRow("stroke order on a school page with pinyin on four lines")
+            << "永字" << QStringList{"preset-grade1", "pinyin",        "traceStyle=1",
+                                     "strokeOrder",   "strokeNumbers", "traceStrokes=2"}
+            << QStringList{"--preset",         "grade1",          "--pinyin",
+                           "--trace-style",    "outline",         "--stroke-order",
+                           "--stroke-numbers", "--trace-strokes", "2"};
     }
     void commandWritesWhatTheWindowSaves() {
         QFETCH(QString, text);
@@ -290,6 +296,7 @@ private slots:
         control<QSpinBox>("traces")->setValue(5);
         control<QComboBox>("grid")->setCurrentIndex(2);
         control<QComboBox>("paper")->setCurrentText("A3 纸");
+        control<QCheckBox>("strokeOrder")->setChecked(true);
         const QImage book = control<PictureBox>("Picture2")->Image().copy();
         window.reset();
         newWindow();
@@ -298,6 +305,7 @@ private slots:
         QCOMPARE(control<QSpinBox>("traces")->value(), 5);
         QCOMPARE(control<QComboBox>("grid")->currentText(), "米字格");
         QCOMPARE(control<QComboBox>("paper")->currentText(), "A3 纸");
+        QVERIFY(control<QCheckBox>("strokeOrder")->isChecked());
         QCOMPARE(control<PictureBox>("Picture2")->Image(), book);
     }
 };

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <thread>
 
 #include "test_support_gui.h"
 #include "text/stroke_table.h"
@@ -115,6 +116,26 @@ private slots:
         QCOMPARE(table.problem(), problem);
         QCOMPARE(table.characters(), QList<char32_t>());
         QCOMPARE(table.strokes(U'字').size(), 0);
+    }
+
+    // Threads sharing one table from its first use, as the screen and an export do, each get
+    // every character's strokes whole, whichever thread read or kept them.
+    void sharedBetweenThreads() {
+        StrokeTable alone(kTable), shared(kTable);
+        const QList<char32_t> all = alone.characters();
+        QHash<char32_t, QRectF> ink;
+        for (const char32_t c : all) ink[c] = alone.strokes(c).constLast().outline.boundingRect();
+        std::atomic<int> wrong = 0;
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                // In turns with a character all of them ask for, so each takes the other's.
+                for (qsizetype i = t; i < all.size(); i += 4)
+                    for (const char32_t c : {all[i], U'永'})
+                        wrong += shared.strokes(c).constLast().outline.boundingRect() != ink[c];
+            });
+        for (std::thread& thread : threads) thread.join();
+        QCOMPARE(wrong, 0);
     }
 
     // A record that leaves the box or holds an unknown segment gives no strokes, whatever the

@@ -4,6 +4,7 @@
 #include "canvas/glyph_cache.h"
 #include "cli/pinyin_options.h"
 #include "cli/school_options.h"
+#include "cli/stroke_options.h"
 #include "core/numbers.h"
 #include "sheet_drawing/sheet_model.h"
 
@@ -122,6 +123,7 @@ QList<ModelOption> modelOptions() {
     };
     options += pinyinOptions();
     options += schoolOptions();
+    options += strokeOptions();
     return options;
 }
 

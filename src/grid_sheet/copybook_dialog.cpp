@@ -18,6 +18,7 @@
 
 #include "grid_sheet/copybook_page_characters.h"
 #include "grid_sheet/copybook_page_pinyin.h"
+#include "grid_sheet/copybook_page_stroke_order.h"
 #include "grid_sheet/school_pages.h"
 
 namespace zige {
@@ -56,6 +57,7 @@ CopybookSettings storedSettings() {
     s.pinyin = stored.value(QLatin1String(kPinyin), s.pinyin).toBool();
     s.school = SchoolPages::stored(stored);
     PinyinPage::restore(stored, s);
+    s.strokes = StrokeOrderPage::stored(stored);
     return s;
 }
 
@@ -70,6 +72,7 @@ void storeSettings(const CopybookSettings& s) {
     stored.setValue(QLatin1String(kPinyin), s.pinyin);
     SchoolPages::store(stored, s.school);
     PinyinPage::store(stored, s);
+    StrokeOrderPage::store(stored, s.strokes);
 }
 
 }  // namespace
@@ -139,6 +142,8 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* practice = new QWidget(pages_);
     practice->setLayout(form);
     pages_->addTab(practice, QStringLiteral("练习"));
+    strokeOrderPage_ = new StrokeOrderPage(pages_);
+    pages_->addTab(strokeOrderPage_, QStringLiteral("笔顺"));
     pinyinPage_ = new PinyinPage(text_, pages_);
     pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
     charactersPage_ = new CharactersPage(text_, pages_);
@@ -172,6 +177,7 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
         emit settingsChanged();
     });
     connect(pinyinPage_, &PinyinPage::settingsChanged, this, &CopybookDialog::settingsChanged);
+    connect(strokeOrderPage_, &StrokeOrderPage::changed, this, &CopybookDialog::settingsChanged);
 }
 
 CopybookSettings CopybookDialog::settings() const {
@@ -185,6 +191,7 @@ CopybookSettings CopybookDialog::settings() const {
     s.pinyin = pinyin_->isChecked();
     s.school = school_->settings();
     pinyinPage_->readInto(s);
+    s.strokes = strokeOrderPage_->settings();
     return s;
 }
 
@@ -198,6 +205,7 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     pinyin_->setChecked(s.pinyin);
     school_->showSettings(s.school);
     pinyinPage_->showSettings(s);
+    strokeOrderPage_->showSettings(s.strokes);
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

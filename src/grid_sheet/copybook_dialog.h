@@ -18,6 +18,7 @@ namespace zige {
 class SchoolPages;
 class CharactersPage;
 class PinyinPage;
+class StrokeOrderPage;
 
 // The copybook settings (字帖), applied to the sheet as they change. Modeless, so the user
 // watches the sheet while setting it up.
@@ -52,6 +53,7 @@ private:
     QCheckBox* pinyin_;
     PinyinPage* pinyinPage_;
     CharactersPage* charactersPage_;
+    StrokeOrderPage* strokeOrderPage_;
     QLabel* report_;
     SchoolPages* school_;
 };

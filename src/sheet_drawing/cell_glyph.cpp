@@ -38,12 +38,6 @@ double emBoxTop(const QFont& font) {
     return top;
 }
 
-void setGlyphFont(Canvas& canvas, const Copybook& book) {
-    canvas.FontName = book.placement.fontName;
-    canvas.FontSize = book.placement.pointSize;
-    canvas.FontBold = false;
-}
-
 // A hollow copy's line: thin, and darker than a filled copy by a quarter of the lightness
 // scale, so that a line shows as well as a pale area does.
 constexpr double kOutlineWeight = 0.2 * kTwipsPerMillimetre;
@@ -55,6 +49,12 @@ ColorValue outlineColor(const Copybook& book) {
 }
 
 }  // namespace
+
+void setGlyphFont(Canvas& canvas, const Copybook& book) {
+    canvas.FontName = book.placement.fontName;
+    canvas.FontSize = book.placement.pointSize;
+    canvas.FontBold = false;
+}
 
 QFont twipsFont(Canvas& canvas) {
     QFont font = canvas.printFont();
@@ -105,10 +105,14 @@ void drawTrace(Canvas& canvas, const Copybook& book, const SheetCell& cell,
     const QFont font = twipsFont(canvas);
     QPainterPath glyph;
     glyph.addText(0, QFontMetricsF(font).ascent(), font, character);
-    const QPainterPath outline =
-        QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(glyph);
-    if (style == TraceStyle::Both) canvas.fillPath(outline, book.traceColor());
-    canvas.strokePath(outline, {outlineColor(book), kOutlineWeight});
+    paintTrace(canvas, book,
+               QTransform(frame->scaleX, 0, 0, frame->scaleY, frame->x, frame->y).map(glyph));
+}
+
+void paintTrace(Canvas& canvas, const Copybook& book, const QPainterPath& outline) {
+    const TraceStyle style = book.settings.school.traceStyle;
+    if (style != TraceStyle::Outline) canvas.fillPath(outline, book.traceColor());
+    if (style != TraceStyle::Fill) canvas.strokePath(outline, {outlineColor(book), kOutlineWeight});
 }
 
 }  // namespace zige

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainterPath>
 #include <QString>
 #include <optional>
 
@@ -20,6 +21,8 @@ struct GlyphFrame {
     double scaleX, scaleY;
 };
 
+// Sets the canvas's print font to `book`'s face and size.
+void setGlyphFont(Canvas& canvas, const Copybook& book);
 // The canvas's print font, its size in twips (20 to the point) rather than points.
 QFont twipsFont(Canvas& canvas);
 
@@ -38,5 +41,8 @@ void printInCell(Canvas& canvas, const Copybook& book, const SheetCell& cell,
 // outline alone (a thin line from the font's own outline, a vector path on a page), or both.
 void drawTrace(Canvas& canvas, const Copybook& book, const SheetCell& cell,
                const QString& character);
+// `outline`, in twips, as `book`'s tracing style paints a copy: filled pale, a thin line along
+// it, or both.
+void paintTrace(Canvas& canvas, const Copybook& book, const QPainterPath& outline);
 
 }  // namespace zige

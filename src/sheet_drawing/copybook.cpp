@@ -116,6 +116,11 @@ QStringList CopybookReport::lines() const {
                          .arg(unlisted.size())
                          .arg(unlisted.mid(0, kShown).join(QStringLiteral("、")),
                               unlisted.size() > kShown ? QStringLiteral(" 等") : QString()));
+    if (!strokes.problem.isEmpty()) lines.append(strokes.problem);
+    if (!strokes.missing.isEmpty())
+        lines.append(QStringLiteral("%1 个字没有笔顺数据：%2")
+                         .arg(strokes.missing.size())
+                         .arg(samples(strokes.missing)));
     return lines;
 }
 
@@ -137,6 +142,7 @@ Copybook buildCopybook(const SheetModel& model) {
     book.placement = model.placement;
     std::tie(book.columns, book.rowsPerSheet) = layoutCounts(model);
     if (!hasPracticeText(model.copybook.text)) return book;
+    StrokeRows strokeRows(book);
 
     GlyphCache glyphs;
     CopybookReport& report = book.report;
@@ -181,7 +187,9 @@ Copybook buildCopybook(const SheetModel& model) {
             characters.append(typed.character);
             readings.append(shown.reading);
         }
-        if (!characters.isEmpty()) appendEntryRows(book, characters, readings);
+        if (characters.isEmpty()) continue;
+        strokeRows.add(characters);
+        appendEntryRows(book, characters, readings);
     }
     appendAnswerRows(book);
     return book;

@@ -11,6 +11,7 @@
 
 #include "canvas/colors.h"
 #include "sheet_drawing/school_settings.h"
+#include "sheet_drawing/stroke_order.h"
 
 namespace zige {
 
@@ -87,6 +88,7 @@ struct CopybookSettings {
     bool words = false;      // each word of the text takes a row (词), not each character (字)
     bool dictation = false;  // 看拼音写汉字: pinyin over empty cells
     bool answers = false;    // with dictation, the characters on pages after it
+    StrokeSettings strokes;
 
     bool operator==(const CopybookSettings&) const = default;
 };
@@ -119,6 +121,7 @@ struct CopybookReport {
     QStringList undrawable;         // no installed face has them: left out
     QStringList invisible;          // control, zero-width and direction characters: left out
     QStringList unlisted;           // typed readings that are none of the character's: "长(zǎng)"
+    StrokeReport strokes;           // what stroke order could not be shown for
 
     // A few lines whatever the text: how many of each kind, and the first few of them, each
     // isolated so that a right-to-left character cannot turn the line around.
@@ -133,6 +136,9 @@ struct CopybookRow {
     QStringList readings;  // with tone marks; "" when unknown
     int part = 0;          // which of those rows this is, from 0
     bool answer = false;   // a dictation's answer: the characters it asked for
+    // A stroke-order row instead: cell n adds stroke `*firstStroke + n` (from 0) of its one
+    // character.
+    std::optional<int> firstStroke = std::nullopt;
 };
 
 // A copybook ready to draw: the rows its text gives, on as many sheets as they need.

@@ -33,7 +33,7 @@ const GridStyle* cellGridStyle(CellGrid grid) {
 
 CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                              const QuickGridPens& pens)
-    : canvas_(canvas), book_(book), colors_(colors), pens_(pens) {
+    : canvas_(canvas), book_(book), colors_(colors), pens_(pens), strokes_(canvas, book, colors) {
     if (hasPinyinBands(book.settings) || hasSimplePinyin(book.settings))
         // Its lines in the grid's colour: a school grid's own, else the sheet's pen.
         pinyin_.emplace(isSchoolGrid(book.settings.grid)
@@ -44,9 +44,13 @@ CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetCo
 bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
 
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
+    const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
+    // A stroke-order row shows its strokes over the bare grid.
+    const bool strokes = practice && practice->firstStroke;
     const CellContent content =
-        row < book_.rows.size() ? cellContent(book_, book_.rows[row], column) : CellContent();
+        practice && !strokes ? cellContent(book_, *practice, column) : CellContent();
     drawPractice(cell, content, spaceAbove);
+    if (strokes) strokes_.drawBuildUp(cell, *practice, column);
     if (hasPinyinBands(book_.settings))
         pinyin_->draw(canvas_, cell, content.reading,
                       content.copy == CellContent::Copy::Trace ? book_.traceColor() : colors_.ink);
@@ -57,7 +61,8 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& conte
     using Copy = CellContent::Copy;
     const CellGrid grid = book_.settings.grid;
     if (grid == CellGrid::Quick) drawQuickGridBand(canvas_, cell, pens_);
-    if (content.copy == Copy::Trace) drawTrace(canvas_, book_, cell, content.character);
+    if (content.copy == Copy::Trace && !strokes_.drawTrace(cell, content.character))
+        drawTrace(canvas_, book_, cell, content.character);
     if (grid == CellGrid::Quick) {
         drawQuickGridLines(canvas_, cell, pens_);
     } else if (isSchoolGrid(grid)) {
@@ -69,6 +74,7 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& conte
     }
     if (content.copy == Copy::Model && !content.character.isEmpty()) {
         printGlyph(cell, content.character, colors_.ink);
+        strokes_.drawNumbers(cell, content.character);
         if (hasSimplePinyin(book_.settings))
             printPinyin(cell, content.reading, spaceAbove, glyphInkTop(cell, content.character));
     }

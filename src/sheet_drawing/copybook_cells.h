@@ -8,6 +8,7 @@
 #include "canvas/colors.h"
 #include "sheet_drawing/copybook_rows.h"
 #include "sheet_drawing/pinyin_band.h"
+#include "sheet_drawing/stroke_cells.h"
 #include "views/grid_styles.h"
 
 namespace zige {
@@ -49,6 +50,7 @@ private:
     const SheetColors& colors_;
     const QuickGridPens pens_;
     std::optional<PinyinBand> pinyin_;  // when the copybook shows pinyin
+    StrokeCells strokes_;
 };
 
 }  // namespace zige

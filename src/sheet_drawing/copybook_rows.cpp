@@ -22,6 +22,16 @@ Shape shapeOf(qsizetype length, std::int32_t columns) {
     return length <= across ? Shape{across / length, 1} : Shape{1, (length + across - 1) / across};
 }
 
+// The rows of an entry's copies, without the empty row that follows them in whole-row mode.
+qsizetype copyRows(const Copybook& book, qsizetype length) {
+    const Shape shape = shapeOf(length, book.columns);
+    // Whole rows: one row of models and copies to its end, then an empty row to write in.
+    const qsizetype copies = book.settings.school.wholeRows
+                                 ? shape.perRow
+                                 : std::max(book.settings.models + book.settings.traces, 1);
+    return (copies + shape.perRow - 1) / shape.perRow * shape.rowsPerCopy;
+}
+
 }  // namespace
 
 QList<TypedWord> practiceEntries(const QString& text, bool words) {
@@ -33,16 +43,15 @@ QList<TypedWord> practiceEntries(const QString& text, bool words) {
     return characters;
 }
 
+qsizetype entryRowCount(const Copybook& book, qsizetype length) {
+    return copyRows(book, length) + (book.settings.school.wholeRows ? 1 : 0);
+}
+
 void appendEntryRows(Copybook& book, const QStringList& characters, const QStringList& readings) {
-    const Shape shape = shapeOf(characters.size(), book.columns);
-    // Whole rows: one row of models and copies to its end, then an empty row to write in.
-    const bool wholeRows = book.settings.school.wholeRows;
-    const qsizetype copies =
-        wholeRows ? shape.perRow : std::max(book.settings.models + book.settings.traces, 1);
-    const qsizetype rows = (copies + shape.perRow - 1) / shape.perRow * shape.rowsPerCopy;
+    const qsizetype rows = copyRows(book, characters.size());
     for (qsizetype part = 0; part < rows; ++part)
         book.rows.append({characters, readings, int(part), false});
-    if (wholeRows) book.rows.append(CopybookRow());
+    if (book.settings.school.wholeRows) book.rows.append(CopybookRow());
 }
 
 void appendAnswerRows(Copybook& book) {

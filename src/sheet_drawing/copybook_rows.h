@@ -21,6 +21,8 @@ QList<TypedWord> practiceEntries(const QString& text, bool words);
 // by side as a row of `book.columns` takes, the models first, then the pale copies, over as many
 // rows as they need; an entry longer than a row spreads each copy over several rows.
 void appendEntryRows(Copybook& book, const QStringList& characters, const QStringList& readings);
+// How many rows appendEntryRows gives an entry of `length` characters.
+qsizetype entryRowCount(const Copybook& book, qsizetype length);
 
 // With dictation and its answers: the rows again, showing their characters, from the next sheet
 // on.

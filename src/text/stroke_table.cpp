@@ -99,6 +99,17 @@ QList<Stroke> readRecord(RecordReader in) {
     return strokes;
 }
 
+// Strokes whose outlines share nothing with `strokes`: a painted or measured path fills in caches
+// in the data its copies share, which two threads must not do at once.
+QList<Stroke> unshared(QList<Stroke> strokes) {
+    for (Stroke& stroke : strokes) {
+        // Moving a point where it is makes the path copy its elements.
+        const QPainterPath::Element first = stroke.outline.elementAt(0);
+        stroke.outline.setElementPositionAt(0, first.x, first.y);
+    }
+    return strokes;
+}
+
 }  // namespace
 
 StrokeTable& StrokeTable::installed() {
@@ -109,12 +120,10 @@ StrokeTable& StrokeTable::installed() {
 
 StrokeTable::StrokeTable(QString path) : path_(std::move(path)) {}
 
-StrokeTable StrokeTable::fromBytes(QByteArray bytes) {
-    StrokeTable table;
-    table.loaded_ = true;
-    table.open(std::move(bytes));
-    return table;
-}
+// Built in place, as a lock cannot be moved.
+StrokeTable StrokeTable::fromBytes(QByteArray bytes) { return StrokeTable(std::move(bytes)); }
+
+StrokeTable::StrokeTable(QByteArray bytes) : loaded_(true) { open(std::move(bytes)); }
 
 void StrokeTable::load() {
     if (loaded_) return;
@@ -162,16 +171,19 @@ void StrokeTable::open(QByteArray bytes) {
 }
 
 bool StrokeTable::available() {
+    const QMutexLocker lock(&mutex_);
     load();
     return problem_.isEmpty();
 }
 
 QString StrokeTable::problem() {
+    const QMutexLocker lock(&mutex_);
     load();
     return problem_;
 }
 
 QList<char32_t> StrokeTable::characters() {
+    const QMutexLocker lock(&mutex_);
     load();
     QList<char32_t> all;
     all.reserve(count_);
@@ -180,8 +192,9 @@ QList<char32_t> StrokeTable::characters() {
 }
 
 QList<Stroke> StrokeTable::strokes(char32_t character) {
+    const QMutexLocker lock(&mutex_);
     load();
-    if (last_ && last_->first == character) return last_->second;
+    if (last_ && last_->first == character) return unshared(last_->second);
     quint32 low = 0, high = count_;  // the first entry not below `character`
     while (low < high) {
         const quint32 middle = low + (high - low) / 2;
@@ -196,7 +209,7 @@ QList<Stroke> StrokeTable::strokes(char32_t character) {
         found = readRecord(RecordReader(records + offsetAt(low), records + offsetAt(low + 1)));
     }
     last_.emplace(character, found);
-    return found;
+    return unshared(found);
 }
 
 }  // namespace zige

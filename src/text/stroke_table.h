@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMutex>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
@@ -20,7 +21,9 @@ struct Stroke {
 // The stroke order of the 6763 hanzi of GB2312: each character's strokes in writing order, drawn
 // in one kai-style hand (not the user's font). Read from a file on first use, so the program
 // starts as fast without it; a missing or damaged file leaves the table unavailable, with its
-// reason, and nothing else changes. One thread at a time: it reads and keeps as it is asked.
+// reason, and nothing else changes. Safe to share between threads (the screen draws while an
+// export runs): one lock guards the lazy load and the kept character, and a caller gets its own
+// copy of the strokes, whose paths are implicitly shared.
 class StrokeTable {
 public:
     // The file beside the program.
@@ -40,13 +43,14 @@ public:
     QList<Stroke> strokes(char32_t character);
 
 private:
-    StrokeTable() = default;
+    explicit StrokeTable(QByteArray bytes);
     void load();
     void open(QByteArray bytes);
     quint32 word(qsizetype at) const;
     quint32 codeAt(quint32 index) const { return word(codesAt_ + 4 * qsizetype(index)); }
     quint32 offsetAt(quint32 index) const { return word(offsetsAt_ + 4 * qsizetype(index)); }
 
+    QMutex mutex_;  // held by every public call
     QString path_;
     bool loaded_ = false;
     QString problem_;

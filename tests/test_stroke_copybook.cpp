@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Stroke order in copybooks, on the pixels of the images `zige copybook` writes: the stroke
+// rows add one red stroke per cell, line up with the model and come before their entry's rows,
+// the copies to trace show only their first strokes, the numbers on a model stay apart, and a
+// damaged table leaves a plain copybook.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "test_support_gui.h"
+
+using namespace zige::test;
+
+namespace {
+
+constexpr double kDpi = 150;
+// Cells and gaps of the default sheet in sheet units, and one unit in pixels at kDpi.
+constexpr double kUnit = 11907.0 / 216 / 1440 * kDpi;
+
+bool isMarked(QRgb c) { return qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 120; }
+
+// The image `zige copybook` writes for `arguments` (the default sheet, no grid, no pale copies
+// unless they say otherwise), and what it said on standard error.
+struct Written {
+    QImage image;
+    QString errors;
+};
+Written copybook(const QStringList& arguments, const QString& program = ZIGE_PROGRAM) {
+    QTemporaryDir folder;
+    QProcess command;
+    command.start(program, QStringList{"copybook", "--grid", "none", "--traces", "0", "--dpi",
+                                       QString::number(kDpi), "-o", folder.filePath("book.png")} +
+                               arguments);
+    command.waitForFinished(60000);
+    if (command.exitCode() != 0) qWarning() << command.readAllStandardError();
+    return {QImage(folder.filePath("book.png")).convertToFormat(QImage::Format_RGB32),
+            QString::fromUtf8(command.readAllStandardError())};
+}
+
+// Cell `column` of sheet row `row` (from 0) of a sheet of cells `size` units wide.
+QImage cell(const QImage& sheet, int row, int column, int size = 12) {
+    return sheet.copy(QRectF((20 + (size + 1) * column) * kUnit, (18 + (size + 1) * row) * kUnit,
+                             size * kUnit, size * kUnit)
+                          .toRect());
+}
+
+QRect inkBox(const QImage& image, bool (*test)(QRgb) = isInk) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The connected areas of pixels passing `test`, eight neighbours apart.
+int areas(const QImage& image, bool (*test)(QRgb)) {
+    QList<bool> seen(image.width() * image.height());
+    int found = 0;
+    for (int start = 0; start < seen.size(); ++start) {
+        if (seen[start] || !test(image.pixel(start % image.width(), start / image.width())))
+            continue;
+        ++found;
+        QList<int> next{start};
+        seen[start] = true;
+        while (!next.isEmpty()) {
+            const int at = next.takeLast(), x = at % image.width(), y = at / image.width();
+            for (int d = 0; d < 9; ++d) {
+                const int nx = x + d % 3 - 1, ny = y + d / 3 - 1, n = ny * image.width() + nx;
+                if (image.valid(nx, ny) && !seen[n] && test(image.pixel(nx, ny)))
+                    seen[n] = true, next.append(n);
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class StrokeCopybookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
+    }
+
+    // Before the model's row, one cell per stroke: the ink grows cell by cell with one red
+    // stroke in each, going on in the next row past the 14th; the model's row has no red. The
+    // last stroke cell, the whole character, has its ink where the model has it, wherever the
+    // model is placed.
+    void strokeRowsAddOneStrokePerCell_data() {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<int>("strokes");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("永") << "永" << 5 << QStringList();
+        QTest::newRow("赢") << "赢" << 17 << QStringList();
+        QTest::newRow("一") << "一" << 1 << QStringList();
+        QTest::newRow("永, centred")
+            << "永" << 5 << QStringList{"--placement", "centre", "--share", "60"};
+    }
+    void strokeRowsAddOneStrokePerCell() {
+        QFETCH(QString, character);
+        QFETCH(int, strokes);
+        QFETCH(QStringList, options);
+        const QImage sheet = copybook(QStringList{character, "--stroke-order"} + options).image;
+        const int strokeRows = (strokes + 13) / 14;
+        int marked = 0, ink = 0, black = -1;
+        for (int row = 0; row <= strokeRows; ++row)
+            for (int column = 0; column < 14; ++column) {
+                const QImage c = cell(sheet, row, column);
+                if (countPixels(c, isMarked) == 0) continue;
+                QCOMPARE(row * 14 + column, marked++);  // in order, from the first cell
+                // More ink, and the stroke that was red is black now.
+                const int grown = countPixels(c, isInk), dark = countPixels(c, isDark);
+                QVERIFY2(grown > ink && dark > black, qPrintable(QString::number(marked)));
+                ink = grown;
+                black = dark;
+            }
+        QCOMPARE(marked, strokes);
+        const QRect whole = inkBox(cell(sheet, (strokes - 1) / 14, (strokes - 1) % 14));
+        const QImage model = cell(sheet, strokeRows, 0);
+        const QRect printed = inkBox(model);
+        QCOMPARE(countPixels(model, isMarked), 0);
+        const double tolerance = 0.05 * 12 * kUnit;
+        for (const auto& [a, b] : {std::pair{whole.left(), printed.left()},
+                                   {whole.top(), printed.top()},
+                                   {whole.right(), printed.right()},
+                                   {whole.bottom(), printed.bottom()}})
+            QVERIFY2(std::abs(a - b) <= tolerance, qPrintable(QString("%1 %2").arg(a).arg(b)));
+    }
+
+    // An entry's stroke rows come first, each of a word's characters in turn, and stay on one
+    // sheet with the entry's own rows; a dictation has none. Per sheet row of the first sheet:
+    // the cells with ink, and the cells with a red stroke.
+    void strokeRowsBeforeTheirEntry_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<int>>("inked");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::newRow("word") << QStringList{"永一", "--words"} << QList<int>{5, 1, 2}
+                              << QList<int>{5, 1, 0};
+        QTest::newRow("whole rows")
+            << QStringList{"一", "--whole-rows"} << QList<int>{1, 14, 0} << QList<int>{1, 0, 0};
+        // 赢's two stroke rows and its model do not fit the one row left after 永's.
+        QTest::newRow("next sheet")
+            << QStringList{"永赢", "--rows", "3"} << QList<int>{5, 1, 0} << QList<int>{5, 0, 0};
+        QTest::newRow("dictation")
+            << QStringList{"永", "--dictation"} << QList<int>{0} << QList<int>{0};
+    }
+    void strokeRowsBeforeTheirEntry() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<int>, inked);
+        QFETCH(QList<int>, marked);
+        const QImage sheet = copybook(arguments + QStringList{"--stroke-order"}).image;
+        QList<int> inkedCells, markedCells;
+        for (int row = 0; row < inked.size(); ++row) {
+            inkedCells.append(0);
+            markedCells.append(0);
+            for (int column = 0; column < 14; ++column) {
+                const QImage c = cell(sheet, row, column);
+                inkedCells.last() += countPixels(c, isInk) > 0;
+                markedCells.last() += countPixels(c, isMarked) > 0;
+            }
+        }
+        QCOMPARE(inkedCells, inked);
+        QCOMPARE(markedCells, marked);
+    }
+
+    // A copy to trace of the first two strokes lies where the stroke row's second cell has
+    // them, in each tracing style: pale, it covers them; hollow, a thin line round each.
+    void tracesShowTheirFirstStrokes_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("filled");
+        QTest::newRow("fill") << "fill" << true;
+        QTest::newRow("outline") << "outline" << false;
+        QTest::newRow("both") << "both" << true;
+    }
+    void tracesShowTheirFirstStrokes() {
+        QFETCH(QString, style);
+        QFETCH(bool, filled);
+        const QImage sheet =
+            copybook({"永", "--stroke-order", "--traces", "1", "--trace-strokes", "2",
+                      "--trace-style", style, "--cell-width", "40", "--cell-height", "40"})
+                .image;
+        const QImage pale = cell(sheet, 1, 1, 40), built = cell(sheet, 0, 1, 40);
+        int covered = 0;
+        for (int y = 0; y < pale.height(); ++y)
+            for (int x = 0; x < pale.width(); ++x)
+                covered += isInk(pale.pixel(x, y)) && isInk(built.pixel(x, y));
+        const int strokes = countPixels(built, isInk), copy = countPixels(pale, isInk);
+        const QString counts = QString("%1 %2 %3").arg(covered).arg(copy).arg(strokes);
+        QVERIFY2(filled ? covered > 0.95 * strokes : copy < 0.5 * strokes, qPrintable(counts));
+        const QRect edge = inkBox(pale), box = inkBox(built);
+        QVERIFY2(
+            edge.adjusted(-2, -2, 2, 2).contains(box) && box.adjusted(-2, -2, 2, 2).contains(edge),
+            qPrintable(counts));
+        QCOMPARE(countPixels(pale, isDark), 0);
+    }
+
+    // 赢's 17 numbers on a large model: 9 + 2 × 8 digits, none run into or under another.
+    void numbersStayApart() {
+        const QImage sheet =
+            copybook({"赢", "--stroke-numbers", "--cell-width", "40", "--cell-height", "40"}).image;
+        QCOMPARE(areas(cell(sheet, 0, 0, 40), isMarked), 25);
+    }
+
+    // A damaged table: the status line says so, and the copybook is the one without strokes.
+    void damagedTableLeavesAPlainCopybook() {
+        QTemporaryDir folder;
+        const QString program = folder.filePath("zige");
+        QVERIFY(QFile::copy(ZIGE_PROGRAM, program));
+        QByteArray table = fileBytes(QFileInfo(ZIGE_PROGRAM).dir().filePath("strokes.bin"));
+        QVERIFY(writeFile(folder.filePath("strokes.bin"), table.left(table.size() / 2)));
+        const Written damaged = copybook({"永", "--stroke-order", "--stroke-numbers"}, program);
+        QCOMPARE(damaged.errors.trimmed(), "zige copybook: 笔顺数据文件已损坏，这份字帖没有笔顺。");
+        QCOMPARE(damaged.image, copybook({"永"}).image);
+    }
+};
+
+QTEST_MAIN(StrokeCopybookTest)
+#include "test_stroke_copybook.moc"
