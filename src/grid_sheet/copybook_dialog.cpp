@@ -19,7 +19,7 @@
 #include "grid_sheet/copybook_page_characters.h"
 #include "grid_sheet/copybook_page_pinyin.h"
 #include "grid_sheet/copybook_page_stroke_order.h"
-#include "grid_sheet/school_pages.h"
+#include "grid_sheet/copybook_pages_school.h"
 
 namespace zige {
 

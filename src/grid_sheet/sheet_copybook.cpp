@@ -7,7 +7,7 @@
 #include "canvas/glyph_cache.h"
 #include "core/step_failed.h"
 #include "grid_sheet/copybook_dialog.h"
-#include "grid_sheet/school_pages.h"
+#include "grid_sheet/copybook_pages_school.h"
 #include "grid_sheet/sheet_window.h"
 #include "sheet_drawing/practice_notes.h"
 

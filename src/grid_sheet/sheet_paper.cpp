@@ -5,7 +5,7 @@
 #include <QComboBox>
 
 #include "grid_sheet/copybook_dialog.h"
-#include "grid_sheet/school_pages.h"
+#include "grid_sheet/copybook_pages_school.h"
 #include "grid_sheet/sheet_window.h"
 #include "sheet_drawing/paper_fit.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "grid_sheet/school_pages.h"
+#include "grid_sheet/copybook_pages_school.h"
 
 #include <QCheckBox>
 #include <QComboBox>
