@@ -17,6 +17,7 @@
 
 #include "canvas/colors.h"
 #include "canvas/glyph_cache.h"
+#include "grid_sheet/copybook_dialog.h"
 #include "grid_sheet/sheet_window.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
@@ -130,6 +131,22 @@ void drawCopybook(benchmark::State& state) {
     for (auto _ : state) window->DrawSheet();
 }
 
+// One character typed at the end of a practice text of 100 000 characters, and the sheet
+// redrawn for it: the copybook built again from the whole text.
+void editLongText(benchmark::State& state) {
+    const auto window = loadedWindow({14, 21}, std::make_shared<SaveTo>(QString()));
+    window->openCopybookDialog();
+    QString text;
+    for (int j = 0; j < 100000; ++j) text += QChar(0x4E00 + j % 6000);
+    auto* edit = window->findChild<QPlainTextEdit*>(QStringLiteral("practiceText"));
+    edit->setPlainText(text);
+    for (auto _ : state) {
+        edit->moveCursor(QTextCursor::End);
+        edit->insertPlainText(QStringLiteral("永"));
+        window->findChild<zige::CopybookDialog*>()->applyTypedText();
+    }
+}
+
 void saveDefault(benchmark::State& state) {
     QTemporaryDir folder;
     const auto window = loadedWindow(
@@ -170,6 +187,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("DrawSheet copybook 21", drawCopybook)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DrawSheet copybook 21 [floor]", floorLoop, Sheet{14, 21}, true)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("copybook text of 100 000 characters, one edit", editLongText)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save default sheet", saveDefault)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("save default sheet [floor]", floorSave)

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -160,7 +161,19 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     connect(addCurrent, &QPushButton::clicked, this, [this] {
         if (currentCharacter) text_->appendPlainText(currentCharacter());
     });
-    connect(text_, &QPlainTextEdit::textChanged, this, &CopybookDialog::settingsChanged);
+    // A short text redraws the sheet at every key; a long one (a whole level of the table)
+    // once typing pauses, so that keys never wait on a redraw of thousands of rows.
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(300);
+    connect(typingPause_, &QTimer::timeout, this, &CopybookDialog::settingsChanged);
+    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
+        constexpr int kRedrawnAtEveryKey = 5000;  // characters
+        if (text_->document()->characterCount() > kRedrawnAtEveryKey)
+            typingPause_->start();
+        else
+            emit settingsChanged();
+    });
     for (QSpinBox* box : {models_, traces_, lightness_})
         connect(box, &QSpinBox::valueChanged, this, &CopybookDialog::settingsChanged);
     for (QComboBox* list : {tint_, grid_})
@@ -206,6 +219,12 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     school_->showSettings(s.school);
     pinyinPage_->showSettings(s);
     strokeOrderPage_->showSettings(s.strokes);
+}
+
+void CopybookDialog::applyTypedText() {
+    if (!typingPause_->isActive()) return;
+    typingPause_->stop();
+    emit settingsChanged();
 }
 
 void CopybookDialog::setReport(const QString& text) { report_->setText(text); }

@@ -12,6 +12,7 @@ class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
 class QTabWidget;
+class QTimer;
 
 namespace zige {
 
@@ -30,6 +31,8 @@ public:
 
     // What the controls show. They start from the settings of the last run.
     CopybookSettings settings() const;
+    // Applies a long text still waiting for typing to pause, before the sheet is saved or printed.
+    void applyTypedText();
     // What the sheet says back: its pages, and characters the chosen font lacks.
     void setReport(const QString& text);
     // The main window's current character, for the button that puts it in.
@@ -45,6 +48,7 @@ private:
 
     QTabWidget* pages_;
     QPlainTextEdit* text_;
+    QTimer* typingPause_;
     QSpinBox* models_;
     QSpinBox* traces_;
     QComboBox* tint_;

@@ -58,6 +58,10 @@ void placeBeside(QWidget& dialog, const QWidget& window) {
 
 }  // namespace
 
+void SheetWindow::applyTypedText() {
+    if (copybookDialog_) copybookDialog_->applyTypedText();
+}
+
 void SheetWindow::updateCopybookMenu() {
     const int sheets = copybookSheetCount();
     previousSheet_->setEnabled(copybookSheet_ > 0);

@@ -34,6 +34,7 @@ void SheetWindow::exportPng() {
 }
 
 void SheetWindow::printPreview() {
+    applyTypedText();
     if (!drawn_) return;
     const SheetDocument document = *drawn_;
     QPrinter printer(QPrinter::HighResolution);
@@ -44,6 +45,7 @@ void SheetWindow::printPreview() {
 }
 
 void SheetWindow::printSheet() {
+    applyTypedText();
     if (!drawn_) return;
     const SheetDocument document = *drawn_;
     QPrinter printer(QPrinter::HighResolution);

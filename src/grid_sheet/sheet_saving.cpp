@@ -26,6 +26,7 @@ bool SheetWindow::runBusy(const QString& label, const std::function<bool(const P
 
 void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const QString& suffix,
                                     ExportFormat format) {
+    applyTypedText();
     if (!drawn_) return;
     const std::optional<QString> chosen = prompts_->saveFileName(this, filter, name);
     if (!chosen) return;

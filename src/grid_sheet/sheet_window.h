@@ -107,6 +107,8 @@ private:
     void connectHandlers();
     void setCanvasSize(double width, double height);
     void updateCopybookReport();
+    // The copybook's text as typed so far, drawn before an output prints the sheet.
+    void applyTypedText();
     void updateCopybookMenu();
     // How the copybook meets its paper, on the dialog's 纸张 page; what is cut or left out goes
     // into `report`. Throws StepFailed for a layout text that is no number.

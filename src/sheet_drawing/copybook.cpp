@@ -88,9 +88,9 @@ QStringList practiceCharacters(const QString& text) {
 }
 
 bool hasPracticeText(const QString& text) {
-    for (const char32_t c : QStringView(text).toUcs4())
-        if (!isPracticeSeparator(c)) return true;
-    return false;
+    // Code unit by code unit, so the first character ends it: no separator is a surrogate.
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return !isPracticeSeparator(c.unicode()); });
 }
 
 QString reportSamples(const QStringList& characters) { return samples(characters); }

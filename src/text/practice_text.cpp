@@ -53,13 +53,18 @@ QList<TypedWord> typedWords(const QString& text) {
             continue;
         }
         TypedCharacter typed{cluster, QString(), start, end};
-        if (isHanzi(cluster)) {
-            const QRegularExpressionMatch reading =
-                readingInBrackets().match(text, end, QRegularExpression::NormalMatch,
-                                          QRegularExpression::AnchorAtOffsetMatchOption);
+        // Only a bracket opens a reading, and a reading is short: the expression is matched
+        // against the few characters after the hanzi, never the whole text, which it would
+        // check afresh each time.
+        if (isHanzi(cluster) && end < text.size() &&
+            (text[end] == QLatin1Char('(') || text[end] == QChar(0xFF08))) {
+            constexpr qsizetype kLongestBrackets = 64;
+            const QRegularExpressionMatch reading = readingInBrackets().match(
+                QStringView(text).sliced(end, std::min(kLongestBrackets, text.size() - end)), 0,
+                QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
             if (reading.hasMatch()) {
                 typed.reading = reading.captured(1);
-                typed.end = end = reading.capturedEnd();
+                typed.end = end += reading.capturedEnd();
             }
         }
         word.append(typed);
