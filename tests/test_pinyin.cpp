@@ -46,13 +46,6 @@ private slots:
         QCOMPARE(changed, QStringList());
     }
 
-    void readingOf() {
-        QCOMPARE((QList<bool>{isReadingOf(u"chang2", U'长'), isReadingOf(u"ZHǍNG", U'长'),
-                              isReadingOf(u"heng2", U'行'), isReadingOf(u"chang3", U'长'),
-                              isReadingOf(u"a", U'A')}),
-                 (QList<bool>{true, true, true, false, false}));
-    }
-
     // A practice text's words, each character with the reading it is shown with; "!" marks a
     // typed reading that is none of the character's own, used as typed.
     void typedReadings_data() {
