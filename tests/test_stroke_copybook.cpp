@@ -44,14 +44,6 @@ QImage cell(const QImage& sheet, int row, int column, int size = 12) {
                           .toRect());
 }
 
-QRect inkBox(const QImage& image, bool (*test)(QRgb) = isInk) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (test(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 // The connected areas of pixels passing `test`, eight neighbours apart.
 int areas(const QImage& image, bool (*test)(QRgb)) {
     QList<bool> seen(image.width() * image.height());
