@@ -93,11 +93,7 @@ private slots:
         const int space = lines[1] - lines[0];
         QVERIFY2(std::abs(lines[2] - lines[1] - space) <= 1 &&
                      std::abs(lines[3] - lines[2] - space) <= 1,
-                 qPrintable(QString("lines at %1 %2 %3 %4")
-                                .arg(lines[0])
-                                .arg(lines[1])
-                                .arg(lines[2])
-                                .arg(lines[3])));
+                 QTest::toString(lines));
         QVERIFY(ink.first() > lines[0] && ink.last() < lines[3]);
         QCOMPARE(ink.first() < lines[1] - 1, markAbove);
         QCOMPARE(ink.last() > lines[2] + 1, tailBelow);

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // School copybook pages read back as a user gets them: the PDF through poppler (pdfinfo,
-// pdftoppm, pdftotext), the images at 96 and 300 dpi. Cells print at their size in
-// millimetres, school grids have solid borders and dashed inner lines, a centred character
-// sits in the middle of its cell, a hollow copy is ink only along the glyph's edge, and the
-// header and page numbers are on every page.
+// pdftoppm, pdftotext), the images at 96 and 300 dpi.
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -201,8 +198,7 @@ private slots:
     }
 
     // 空心: a copy to trace is the glyph's outline alone: its ink lies within 0.35 mm of the
-    // filled copy's edge and none inside it, but for a few pixels where the two are smoothed
-    // differently (at the tip of a narrow notch).
+    // filled copy's edge and none inside it, but for a few pixels smoothed differently.
     void hollowCopies() {
         SchoolSettings s = millimetres(300);
         s.fit = GlyphFit::Centred;
@@ -233,8 +229,7 @@ private slots:
     }
 
     // A5 across with a title, the name line and page numbers, whole rows: each character's
-    // row of copies runs to the row's end and a row to write in follows, two characters a
-    // page, every page headed and numbered.
+    // copies fill its row, then a row to write in, two characters a page, each headed and numbered.
     void headerAndPageNumbers() {
         SchoolSettings s = millimetres(150, 0, 40);
         s.paper = PaperSize::A5;
