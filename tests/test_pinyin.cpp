@@ -75,14 +75,6 @@ private slots:
         QTEST(words.join(' '), "shown");
     }
 
-    // A file's text keeps its hanzi with their readings and the breaks between words; anything
-    // else is left out, and named.
-    void keepsHanzi() {
-        const HanziOnly kept = keepHanzi("长(cháng)城，ok! 校长。\n行");
-        QCOMPARE(kept.text, "长(cháng)城 校长\n行");
-        QCOMPARE(kept.leftOut, (QStringList{"，", "o", "k", "!", "。"}));
-    }
-
     // Places of a level in the table's order, those already in the text left out when asked,
     // and places whose character is beyond GB2312 counted (瞭 is level 1's 3401).
     void fromTheTable() {
