@@ -20,12 +20,10 @@ constexpr int kCell = 38, kColumnPitch = 147;
 SheetModel pinyinModel(const QString& text) {
     SheetModel m;
     using enum LayoutValue;
-    for (auto [value, text] : {std::pair{CellWidth, "38"},
-                               {CellHeight, "38"},
-                               {ColumnGap, "2"},
-                               {Columns, "4"},
-                               {Rows, "3"}})
-        m.text(value) = QString(text);
+    m.text(CellWidth) = m.text(CellHeight) = "38";
+    m.text(ColumnGap) = "2";
+    m.text(Columns) = "4";
+    m.text(Rows) = "3";
     m.copybook.text = text;
     m.copybook.pinyin = true;
     m.copybook.traces = 1;

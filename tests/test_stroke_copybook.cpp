@@ -131,16 +131,13 @@ private slots:
         QFETCH(QList<int>, inked);
         QFETCH(QList<int>, marked);
         const QImage sheet = copybook(arguments + QStringList{"--stroke-order"});
-        QList<int> inkedCells, markedCells;
-        for (int row = 0; row < inked.size(); ++row) {
-            inkedCells.append(0);
-            markedCells.append(0);
+        QList<int> inkedCells(inked.size()), markedCells(inked.size());
+        for (int row = 0; row < inked.size(); ++row)
             for (int column = 0; column < 14; ++column) {
                 const QImage c = cell(sheet, row, column);
-                inkedCells.last() += countPixels(c, isInk) > 0;
-                markedCells.last() += countPixels(c, isMarked) > 0;
+                inkedCells[row] += countPixels(c, isInk) > 0;
+                markedCells[row] += countPixels(c, isMarked) > 0;
             }
-        }
         QCOMPARE(inkedCells, inked);
         QCOMPARE(markedCells, marked);
     }
