@@ -58,14 +58,14 @@ double centre(QPair<int, int> run) { return (run.first + run.second) / 2.0; }
 bool isGrey(QRgb c) { return qGray(c) < 160; }
 bool isGridRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; }
 
-// How many runs of pixels passing `test` lie along `pixels`, and their share of them.
-std::pair<int, double> inkRuns(const QList<QRgb>& pixels, bool (*test)(QRgb)) {
-    int runs = 0, ink = 0;
-    for (qsizetype i = 0; i < pixels.size(); ++i) {
-        ink += test(pixels[i]);
-        runs += test(pixels[i]) && (i == 0 || !test(pixels[i - 1]));
-    }
-    return {runs, double(ink) / pixels.size()};
+// How many runs of pixels passing `test` lie down column x from `top` to `bottom`, and their
+// share of its pixels.
+std::pair<int, double> inkRuns(const QImage& image, int x, int top, int bottom,
+                               bool (*test)(QRgb)) {
+    int runs = 0;
+    for (int y = top; y <= bottom; ++y)
+        runs += test(image.pixel(x, y)) && (y == top || !test(image.pixel(x, y - 1)));
+    return {runs, shareOnColumn(image, x, top, bottom, test)};
 }
 
 }  // namespace
@@ -181,20 +181,15 @@ private slots:
         const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 0.85);
         // The first cell of the second row, which holds no character.
         const int top = rows[2].second + 1, bottom = rows[3].first - 1;
-        const auto along = [&](int x) {
-            QList<QRgb> pixels;
-            for (int y = top; y <= bottom; ++y) pixels.append(image.pixel(x, y));
-            return pixels;
-        };
         const int middle = int(centre(columns[0]) + centre(columns[1])) / 2;
         std::pair<int, double> dashes{0, 0};
         for (int x = middle - 2; x <= middle + 2; ++x)
-            dashes = std::max(dashes, inkRuns(along(x), isGrey),
+            dashes = std::max(dashes, inkRuns(image, x, top, bottom, isGrey),
                               [](auto a, auto b) { return a.second < b.second; });
         QCOMPARE(dashes.first, 7);
         QVERIFY2(dashes.second > 0.5 && dashes.second < 0.75,
                  qPrintable(QString::number(dashes.second)));
-        QCOMPARE(inkRuns(along(int(centre(columns[0]))), isGrey), std::pair(1, 1.0));
+        QCOMPARE(inkRuns(image, int(centre(columns[0])), top, bottom, isGrey), std::pair(1, 1.0));
     }
 
     // 空心: a copy to trace is the glyph's outline alone: its ink lies within 0.35 mm of the
