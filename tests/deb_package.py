@@ -1,11 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The Debian package of a build: made by CPack, read back with dpkg-deb and checked by lintian
-(no warnings or errors), its copyright file read as Debian's machine-readable format; then, as
-root, installed, started in a real X server and removed again.
-
-Installing writes to the machine's /usr, so that part runs only as root, only while it holds
-dpkg's lock (as apt does), and only where no zige is installed and none of the package's files
-exists; otherwise it is skipped. Usage: deb_package.py BUILD_DIR
+"""The Debian package of a build: made by CPack, read back with dpkg-deb, checked by lintian and
+its copyright file read; then installed, started in a real X server and removed again, only as
+root holding dpkg's lock, where no zige nor any of its files is installed (else skipped).
+Usage: deb_package.py BUILD_DIR
 """
 import fcntl
 import io
@@ -43,9 +40,8 @@ def skip(why):
 
 
 def check_copyright(text):
-    """Lintian reads a copyright file's format only in source packages, so the shipped one is read
-    here: a header naming the format, then paragraphs of files with their copyright and licence,
-    every licence named given its text (in place, or in a paragraph of its own)."""
+    """Lintian reads a copyright file's format only in source packages: a header naming the format,
+    then paragraphs of files with their copyright and licence, every licence's text given once."""
     paragraphs = [dict(re.findall(r"^(\S+): ?(.*(?:\n .*)*)", p, re.M)) for p in text.strip().split("\n\n")]
     named = {p["License"].split("\n")[0] for p in paragraphs[1:] if "License" in p}
     given = {p["License"].split("\n")[0] for p in paragraphs[1:] if "\n" in p.get("License", "")}

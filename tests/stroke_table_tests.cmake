@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Tests of the stroke table; included from tests/CMakeLists.txt after the Unihan table's, whose
-# ZIGE_UNICODE_DIR they read.
+# Tests of the stroke table; included from tests/CMakeLists.txt.
 zige_add_test(test_stroke_table test_stroke_table.cpp LIBS zige_text)
-target_compile_definitions(test_stroke_table PRIVATE ZIGE_UNICODE_DIR="${ZIGE_UNICODE_DIR}")
 
 # Stroke order in copybooks, on the images the program writes.
 zige_add_test(test_stroke_copybook test_stroke_copybook.cpp LIBS Qt6::Gui)

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the keyboard reaches and a screen reader says, on the real windows: Tab goes round every
-// control of the two windows and the copybook dialog, each with a name of its own, and the
-// dialog's labels take the focus to their controls with Alt and their letter.
+// What the keyboard reaches and a screen reader says, on the real windows.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -40,6 +38,8 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void initTestCase() { startWithoutSettings(); }
+    // Tab goes round every control of the two windows and each page of the copybook dialog,
+    // each with a name of its own; a control that keeps the Tab key ends the round early.
     void tabReachesNamedControls_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");
@@ -64,9 +64,6 @@ private slots:
                                                        : &dialog;
         dialog.findChild<QTabWidget*>("pages")->setCurrentIndex(window.section(':', 1).toInt());
         activate(*shown);
-
-        // Tab from the first control until the focus comes back to it; a control that keeps
-        // the Tab key for itself ends the round early.
         QWidget* const first = QApplication::focusWidget();
         QWidget* at = first;
         QVERIFY(at);

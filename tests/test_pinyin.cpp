@@ -46,13 +46,6 @@ private slots:
         QCOMPARE(changed, QStringList());
     }
 
-    void readingOf() {
-        QCOMPARE((QList<bool>{isReadingOf(u"chang2", U'长'), isReadingOf(u"ZHǍNG", U'长'),
-                              isReadingOf(u"heng2", U'行'), isReadingOf(u"chang3", U'长'),
-                              isReadingOf(u"a", U'A')}),
-                 (QList<bool>{true, true, true, false, false}));
-    }
-
     // A practice text's words, each character with the reading it is shown with; "!" marks a
     // typed reading that is none of the character's own, used as typed.
     void typedReadings_data() {
@@ -80,14 +73,6 @@ private slots:
             words << shown;
         }
         QTEST(words.join(' '), "shown");
-    }
-
-    // A file's text keeps its hanzi with their readings and the breaks between words; anything
-    // else is left out, and named.
-    void keepsHanzi() {
-        const HanziOnly kept = keepHanzi("长(cháng)城，ok! 校长。\n行");
-        QCOMPARE(kept.text, "长(cháng)城 校长\n行");
-        QCOMPARE(kept.leftOut, (QStringList{"，", "o", "k", "!", "。"}));
     }
 
     // Places of a level in the table's order, those already in the text left out when asked,

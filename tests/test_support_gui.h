@@ -5,9 +5,12 @@
 // page 936 converter. The widgets' helpers are in test_support.h.
 #include <iconv.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace zige::test {
@@ -62,6 +65,15 @@ inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)
     return found;
 }
 
+// The box round the pixels that pass `test`.
+inline QRect inkBox(const QImage& image, bool (*test)(QRgb) = isInk) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // An installed Kai or Song face, or "" when the machine has none.
 inline QString installedCjkFamily() {
     for (const QString& family :
@@ -89,6 +101,26 @@ inline QByteArray fileBytes(const QString& path) {
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What `program` writes on its standard output.
+inline QString programOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages of a PDF file rendered by poppler at `dpi`, with pdftoppm's `options` (as "-gray").
+inline QList<QImage> pdfPages(const QString& pdf, int dpi, const QStringList& options = {}) {
+    QTemporaryDir folder;
+    programOutput("pdftoppm", QStringList{"-r", QString::number(dpi), "-png"} + options +
+                                  QStringList{pdf, folder.filePath("page")});
+    QList<QImage> pages;
+    for (const QFileInfo& page :
+         QDir(folder.path()).entryInfoList({"*.png"}, QDir::Files, QDir::Name))
+        pages.append(QImage(page.filePath()));
+    return pages;
 }
 
 }  // namespace zige::test
