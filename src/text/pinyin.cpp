@@ -86,10 +86,4 @@ std::optional<QString> markedPinyin(QStringView typed) {
     return letters.normalized(QString::NormalizationForm_C);
 }
 
-bool isReadingOf(QStringView typed, char32_t character) {
-    const std::optional<QString> marked = markedPinyin(typed);
-    const std::optional<HanziFacts> facts = hanziFacts(character);
-    return marked && facts && facts->readings.contains(*marked);
-}
-
 }  // namespace zige

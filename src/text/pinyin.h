@@ -27,7 +27,4 @@ std::optional<PinyinSyllable> pinyinSyllable(QStringView typed);
 // readings. Nothing for no syllable, as above.
 std::optional<QString> markedPinyin(QStringView typed);
 
-// Whether `typed` is one of the readings of `character` (长 reads zhǎng and cháng).
-bool isReadingOf(QStringView typed, char32_t character);
-
 }  // namespace zige
