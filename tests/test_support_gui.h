@@ -5,9 +5,12 @@
 // page 936 converter. The widgets' helpers are in test_support.h.
 #include <iconv.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace zige::test {
@@ -89,6 +92,26 @@ inline QByteArray fileBytes(const QString& path) {
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What `program` writes on standard output; its errors are logged.
+inline QString toolOutput(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qWarning() << program << process.readAllStandardError();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages of a PDF file rasterised by poppler.
+inline QList<QImage> pdfPages(const QString& pdf, int dpi) {
+    QTemporaryDir folder;
+    toolOutput("pdftoppm", {"-r", QString::number(dpi), "-png", pdf, folder.filePath("page")});
+    QList<QImage> images;
+    const QDir dir(folder.path());
+    for (const QString& name : dir.entryList({"page-*.png"}, QDir::Files, QDir::Name))
+        images.append(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    return images;
 }
 
 }  // namespace zige::test

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "grid_sheet/sheet_window.h"
 #include "main_window/main_window.h"
 #include "test_support.h"
 #include "ui/picture_box.h"
@@ -30,6 +31,14 @@ private:
     bool stopped_ = false;
 };
 
+// The child of `parent` named `name`; a test that names one that is not there stops.
+template <typename T = QWidget>
+T* childOf(const QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child) qFatal("no control %s", name);
+    return child;
+}
+
 // A started, shown main window on the heap with scripted prompts, its own font names and
 // optionally its own library file, held by a QPointer so a test can close or destroy it from
 // inside a handler's yield.
@@ -47,9 +56,7 @@ struct WindowUnderTest {
 
     template <typename T = QWidget>
     T* child(const char* name) const {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
+        return childOf<T>(window, name);
     }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
     QImage view(const char* name = "Picture1") const {
@@ -93,6 +100,43 @@ struct WindowUnderTest {
 
     std::shared_ptr<ScriptedPrompts> prompts;
     QPointer<MainWindow> window;
+};
+
+// A started, shown sheet window with scripted prompts, in settings that start empty, and a
+// folder of its own for the files it saves.
+struct SheetUnderTest {
+    explicit SheetUnderTest(
+        std::shared_ptr<ScriptedPrompts> scripted = std::make_shared<ScriptedPrompts>())
+        : prompts((startWithoutSettings(), std::move(scripted))), window(prompts) {
+        window.Form_Load();
+        window.show();
+    }
+    template <typename T = QWidget>
+    T* child(const char* name) const {
+        return childOf<T>(&window, name);
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QImage image() const { return child<PictureBox>("Picture2")->Image(); }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Types into lists ("Combo5=8 Combo6=3"), then picks in the last one: the redraw reads every
+    // list afresh.
+    void typeAndPick(const QString& texts) const {
+        QComboBox* list = nullptr;
+        for (const QString& text : texts.split(u' ')) {
+            list = child<QComboBox>(qPrintable(text.section(u'=', 0, 0)));
+            list->setEditText(text.section(u'=', 1));
+        }
+        emit list->activated(list->currentIndex());
+    }
+    // Opens the copybook dialog and types the characters to practise.
+    void practise(const QString& text) const {
+        action("copybook")->trigger();
+        child<QPlainTextEdit>("practiceText")->setPlainText(text);
+    }
+
+    std::shared_ptr<ScriptedPrompts> prompts;
+    SheetWindow window;
+    QTemporaryDir folder;
 };
 
 // 300 font names, a third of them Chinese, none of them a preferred font.
