@@ -11,7 +11,7 @@ from pathlib import Path
 
 from PIL import Image
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip", "pdfinfo", "pdfimages", "pdftoppm")
+TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip", "pdftoppm")
 
 
 def missing_tool():
