@@ -11,11 +11,9 @@
 
 namespace zige::test {
 
-// Acts once in every pass over the event queue, so a test can step in between the items of a
-// handler that yields once per item. Each pass runs `step` with its number (1, 2, ...). The
-// next call is posted as the current one starts, and Qt delivers events posted during a pass
-// only in the following pass, so every yield sees exactly one call, yields nested inside `step`
-// (a handler it starts) included. Returning false stops it.
+// Runs `step` with its number (1, 2, ...) once in every pass over the event queue, so once in
+// every yield of a handler, yields nested inside `step` included: the next call is posted as
+// the current one starts, and Qt delivers it in the following pass. Returning false stops it.
 class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
@@ -39,9 +37,8 @@ T* childOf(const QObject* parent, const char* name) {
     return child;
 }
 
-// A started, shown main window on the heap with scripted prompts, its own font names and
-// optionally its own library file, held by a QPointer so a test can close or destroy it from
-// inside a handler's yield.
+// A started, shown main window with scripted prompts, its own font names and optionally its
+// own library file, held by a QPointer so a test can destroy it inside a handler's yield.
 struct WindowUnderTest {
     explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
                              const QString& libraryPath = {})
