@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The grid sheet window, and its sheet exported through the real menu and save dialog, read
-back by poppler and PIL."""
+"""The grid sheet window: its sheet exported through the real menu and save dialog, then a
+copybook made through the real 字帖 dialog and saved as BMP files, read back by poppler and PIL."""
 import subprocess
 import time
 
 from PIL import Image
 
-from harness import check
+from harness import check, wait_for
+
+TEXT = "永和九年岁在癸丑暮春之初会于会稽山阴之兰亭修禊事也群贤毕"
 
 
 def export(s, sheet, downs, target):
@@ -45,3 +47,28 @@ def run(s):
     check(set(c for _, c in rgb.getcolors(16)) == {(255, 255, 255), (255, 255, 192), (0, 0, 128)},
           "crisp: white, light yellow and the pen colour only")
     check(rgb.getpixel((281, 250)) == (255, 255, 192), "light yellow band in the first cell at 300 dpi")
+
+    # Thirty characters pasted into the copybook dialog (typing Chinese through xdotool drops
+    # characters) fill 21 rows and 9 more: two BMP files.
+    s.focus(sheet)
+    s.key("alt+c")
+    time.sleep(0.5)
+    s.key("Return")
+    s.focus(wait_for("the copybook dialog", lambda: s.window("^字帖$")))
+    time.sleep(0.5)
+    subprocess.run(["xclip", "-selection", "clipboard", "-loops", "1"], input=TEXT, text=True, env=s.env, check=True)
+    s.key("ctrl+v")
+    time.sleep(1.0)
+    s.key("Escape")
+    time.sleep(0.5)
+    s.shot(sheet, "copybook")
+    s.focus(sheet)
+    s.click(sheet, 616, 18 + menu)
+    pages = [s.work / "book.bmp", s.work / "book-2.bmp"]
+    s.save_as(*pages)
+    bmps = [Image.open(p) for p in pages]
+    check(all(b.format == "BMP" and b.size == (794, 1121) for b in bmps), "two BMP files of 794 × 1121")
+    dpi = [round(d, 1) for b in bmps for d in b.info.get("dpi", (0, 0))]
+    check(dpi == [96.0] * 4, f"saved at 96 dpi (got {dpi})")
+    first = bmps[1].convert("RGB").crop((74, 66, 118, 110)).getdata()  # its first cell
+    check(sum(1 for c in first if max(c) < 100) > 50, "the second BMP starts with a model character")
