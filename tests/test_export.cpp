@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sheet window's menu and outputs driven headless: PDF pages, printed pages and the 300 dpi
-// PNG read back with independent readers (poppler's pdfinfo, pdfimages, pdftoppm, pdftotext; the
-// PNG's own chunks) and held against the sheet on the screen canvas.
+// The sheet window's PDF pages, printed pages and 300 dpi PNG, read back with poppler's tools
+// and held against the sheet on the screen canvas.
 #include <QPrinter>
 
 #include "window_under_test.h"
@@ -63,11 +62,9 @@ private slots:
     }
     void cleanup() { s.reset(); }
 
-    // A4 pages with no image (the end-to-end test checks the default sheet's and its band), each
-    // a sheet of whole rows from the top margin, every straight line where the screen's canvas
-    // has it (one pixel either way at 96 dpi). Too wide a sheet is cut at the paper's right edge,
-    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages; a
-    // copybook's pages hold its characters in turn.
+    // A4 pages with no image, each of whole rows, every straight line where the screen's canvas
+    // has it (a pixel either way at 96 dpi); too wide or tall is cut at the paper's edge. Print
+    // and preview give the PDF's pages; a copybook's pages hold its characters in turn.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -111,8 +108,7 @@ private slots:
         s->typeAndPick(texts);
         prompts->printFile = s->path("printed.pdf");
         s->action(qPrintable(output))->trigger();
-        // The printer's file has Qt's media box in whole points (a fraction of a point more or
-        // less paper at the right and bottom); what is drawn is the same, pixel for pixel.
+        // The printer's media box is in whole points; what is drawn is the same, pixel for pixel.
         const QList<QImage> exportedPages = pdfPages(file, 150),
                             printedPages = pdfPages(s->path("printed.pdf"), 150);
         QCOMPARE(printedPages.size(), exportedPages.size());
@@ -121,8 +117,7 @@ private slots:
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
         }
-        // Each page holds its rows' characters, each a model and three pale copies (glyphs are
-        // text in the PDF).
+        // Each page holds its rows' characters, a model and three pale copies each, as text.
         for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
             QStringList rows;
             for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
@@ -141,9 +136,8 @@ private slots:
         QVERIFY(QDir(s->folder.path()).isEmpty());
     }
 
-    // A copybook longer than the sheet's rows (its pages the end-to-end test reads): the files
-    // that exist are asked about once, before any is written; a save whose second page cannot
-    // be written leaves no new file and the old ones as they were.
+    // A copybook of two sheets: the files that exist are asked about once, before any is written;
+    // a save whose second page fails leaves no new file and the old ones as they were.
     void copybookPages() {
         s->practise(QString(30, u'永'));
         QVERIFY(writeFile(s->path("book-2.png"), "old"));
@@ -169,17 +163,15 @@ private slots:
         toolOutput("pdftoppm", {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W",
                                 "320", "-H", "320", pdf, crop.filePath("cell")});
         const QImage cell = QImage(crop.filePath("cell.png")).convertToFormat(QImage::Format_RGB32);
-        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323
-        // (551.25).
+        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
         const int border = qRound(shareOnRow(cell, 60, 10, 29, isPenLike) * 20);
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
         const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third
         QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
     }
 
-    // At 300 dpi (the end-to-end test reads its size, resolution and pure colours) the lines are
-    // three pixels wide at 300/96 of the screen canvas's positions. Too large an image is told
-    // with its size, and nothing is written.
+    // At 300 dpi the lines are three pixels wide at 300/96 of the canvas's positions. Too large
+    // an image is told with its size, and nothing is written.
     void png() {
         const QImage image(exported("exportPng", "sheet") + ".png");  // the suffix is added
         const QImage sheet = screenSheet();

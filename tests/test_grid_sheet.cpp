@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid sheet window driven headless: the sheet on the canvas image, refused values, the
-// scroll bars, saving as BMP, the copybook through its dialog, and opening it from the main
-// window.
+// The grid sheet window driven headless: the sheet on its canvas, refused values, the scroll
+// bars, saving as BMP, the copybook through its dialog, and opening it from the main window.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,10 +112,9 @@ private slots:
         }
     }
 
-    // Sizes and counts, including none at all, and what is refused: a failing step leaves
-    // the drawing and the ratio, a failing height still takes the new width, and the rest of
-    // the resize runs. The bound: 32767 device pixels a side, 40000 cells (64 Mi device pixels
-    // in all: highDensity).
+    // Sizes and counts, none included, and what is refused: a failing step leaves the drawing
+    // and the ratio, a failing height still takes the new width, and the rest of the resize
+    // runs. The bound: 32767 device pixels a side, 40000 cells.
     void redraws_data() {
         QTest::addColumn<QString>("texts");
         QTest::addColumn<QSize>("size");
@@ -206,8 +204,7 @@ private slots:
         QFETCH(QStringList, asked);
         QDir dir(s->folder.path());
         QVERIFY(dir.mkdir("folder.bmp") && dir.mkdir("locked"));
-        // Root may write anywhere, so into the locked folder the save runs as nobody, until the
-        // failure message.
+        // Root may write anywhere: into the locked folder the save runs as nobody.
         QVERIFY(chmod(QFile::encodeName(dir.path()), 0755) == 0);
         QVERIFY(chmod(QFile::encodeName(s->path("locked")), 0555) == 0);
         const bool asNobody = name.startsWith("locked/") && geteuid() == 0;
@@ -239,9 +236,8 @@ private slots:
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
     }
 
-    // At two device pixels to the pixel (test_grid_sheet_hidpi runs this alone): the saved file
-    // is scaled back to 96 dpi without blending a colour, and the canvas bound counts device
-    // pixels, so 16383 pixels wide (73 Mi device pixels in all) is refused.
+    // At a device pixel ratio of 2 (test_grid_sheet_hidpi): the file is saved at 96 dpi without
+    // blended colours, and the bound counts device pixels (64 Mi), so 16383 pixels wide is refused.
     void highDensity() {
         if (s->image().devicePixelRatio() != 2) QSKIP("needs a device pixel ratio of 2");
         s->prompts->files = {s->path("sheet.bmp")};
@@ -257,9 +253,8 @@ private slots:
         QCOMPARE(canvas()->size(), QSize(794, 1121));
     }
 
-    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen (the
-    // darkest pale pixel on paper is that light) under the grid's solid cross, then plain cells.
-    // The rows without a character, and the sheet once the text is gone, are plain too.
+    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen under
+    // the grid's solid cross, then plain cells; the other rows, and all once the text is gone.
     void copybookRows_data() {
         QTest::addColumn<QList<int>>("settings");  // models, traces, lightness
         QTest::addColumn<QString>("tint");
@@ -323,9 +318,8 @@ private slots:
         QCOMPARE(s->action("nextSheet")->text(), "下一页（第 1/2 页）");
     }
 
-    // A copybook's model sits in its cell as the main window's quick-grid view shows the
-    // character in the grid box, for a box neither square nor at the view's corner: the view's
-    // ink, mapped from the box onto the cell, lands on the cell's ink, and the other way round.
+    // A model sits in its cell as the quick-grid view shows it in a grid box neither square nor
+    // at the view's corner: either's ink, mapped between box and cell, lands on the other's.
     void copybookFollowsTheGridBox() {
         const QString family = installedCjkFamily();
         if (family.isEmpty()) QSKIP("no CJK font installed");

@@ -109,9 +109,8 @@ private slots:
         QCOMPARE(hanzi, 6763);
     }
 
-    // The information lines: a hanzi with its facts and a grid box of another height or one that
-    // does not read, an empty code (55/90), a symbol, a GBK-only and a non-BMP character, none; the
-    // font line for a CJK face, a font not installed, and one without the character.
+    // The information lines of a hanzi (grid box of another height, or unreadable), an empty
+    // code, a symbol, a GBK-only and a non-BMP character, none; the font line.
     void infoLines() {
         const QString empty = CharFromZonePosition(55, 90), box = " · 字格 42.3 × 42.3 mm";
         const QString hanzi = "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A";
@@ -134,10 +133,9 @@ private slots:
                     .startsWith("注意：所选字体「DejaVu Sans」不含此字"));
     }
 
-    // From zone/position `from` ("17/": no position) with `box` in the input box and CurrentChar,
-    // and blank views: typing (at the end of the box, at 0 after "^"), deleting it all, previous
-    // or next. Only a character of the lists' zones chooses a code and redraws; typed text is cut
-    // to its first character.
+    // From zone/position `from` ("17/": none) with `box` typed and blank views: typing (at 0
+    // after "^"), deleting, previous or next. Only a character of the lists' zones chooses a code
+    // and redraws; typed text is cut to its first character.
     void choosing_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("box");

@@ -29,8 +29,7 @@ QString read(const QByteArray& rtf) {
     return zige::readRtf(rtf, document) ? textOf(document) : "not read: " + textOf(document);
 }
 
-// The look of the last character of `needle` as "b i u", the size in points, the colour, the
-// family.
+// The look of the last character of `needle`: "b i u", points, colour, family.
 QString lookOf(const QTextDocument& document, const QString& needle) {
     const QTextCharFormat f = document.find(needle).charFormat();
     QStringList look;

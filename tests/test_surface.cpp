@@ -119,19 +119,13 @@ private slots:
         QCOMPARE(fonts->grab().toImage(), shown);
     }
 
-    // Qt's own texts are Chinese: message boxes, context menus and every text of the save
-    // dialog, whose one file type lists .bmp and .BMP files.
+    // Qt's own texts are Chinese: message boxes' buttons and every text of the save dialog,
+    // whose one file type lists .bmp and .BMP files.
     void qtTextsAreChinese() {
         QStringList shown;
         for (auto buttons : {Prompts::Buttons::Ok, Prompts::Buttons::YesNo}) {
             const auto box = makeMessageBox(nullptr, "提示", "提示", buttons, Prompts::Icon::None);
             for (const QAbstractButton* button : box->buttons()) shown << button->text();
-        }
-        QLineEdit line;
-        QTextEdit text;
-        for (QMenu* menu : {line.createStandardContextMenu(), text.createStandardContextMenu()}) {
-            for (const QAction* action : menu->actions()) shown << action->text();
-            delete menu;
         }
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("sub"));
@@ -155,10 +149,10 @@ private slots:
             if (button->isVisibleTo(dialog.get())) shown << button->text() << button->toolTip();
         for (int i = 0; i < 4; ++i)
             shown << files->model()->headerData(i, Qt::Horizontal).toString();
-        // English words, but for mnemonics as in 是(&Y) and keys after a tab (复制(&C)\tCtrl+C).
+        // English words, but for mnemonics as in 是(&Y).
         QStringList english;
         for (const QString& item : shown) {
-            QString words = item.section(u'\t', 0, 0).remove(QRegularExpression("\\(&[A-Za-z]\\)"));
+            QString words = QString(item).remove(QRegularExpression("\\(&[A-Za-z]\\)"));
             if (words.remove(u'&').contains(QRegularExpression("[A-Za-z]"))) english << item;
         }
         QCOMPARE(english, QStringList());
