@@ -89,10 +89,10 @@ private slots:
         if (!practice.isEmpty()) s->practise(practice);
         s->typeAndPick(texts);
         const QString file = exported("exportPdf", "sheet.pdf");
-        const QString info = toolOutput("pdfinfo", {"-f", "1", "-l", "99", file});
+        const QString info = programOutput("pdfinfo", {"-f", "1", "-l", "99", file});
         QVERIFY(info.contains(QString("Pages:           %1\n").arg(rowsPerPage.size())));
         QCOMPARE(info.count("size:  595.276 x 841.89 pts (A4)"), rowsPerPage.size());
-        QCOMPARE(toolOutput("pdfimages", {"-list", file}).count('\n'), 2);  // the header alone
+        QCOMPARE(programOutput("pdfimages", {"-list", file}).count('\n'), 2);  // the header alone
         const QList<QImage> printed = pdfPages(file, 96);
         QCOMPARE(printed.size(), rowsPerPage.size());
         for (int k = 0; k < printed.size(); ++k) {
@@ -123,8 +123,9 @@ private slots:
             for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
             const QString page = QString::number(k + 1);
             for (const QString& pdf : {file, s->path("printed.pdf")})
-                QCOMPARE(toolOutput("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
-                         rows.join(' '));
+                QCOMPARE(
+                    programOutput("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
+                    rows.join(' '));
         }
     }
 
@@ -159,10 +160,8 @@ private slots:
     // one width on, two off.
     void trueSize() {
         const QString pdf = exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
-        QTemporaryDir crop;
-        toolOutput("pdftoppm", {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W",
-                                "320", "-H", "320", pdf, crop.filePath("cell")});
-        const QImage cell = QImage(crop.filePath("cell.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage cell =
+            pdfPages(pdf, 600, {"-x", "440", "-y", "400", "-W", "320", "-H", "320"}).value(0);
         // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
         const int border = qRound(shareOnRow(cell, 60, 10, 29, isPenLike) * 20);
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
