@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sheet window's menu and outputs driven headless: PDF pages, printed pages and the 300 dpi
-// PNG read back with independent readers (poppler's pdfinfo, pdfimages, pdftoppm, pdftotext; the
-// PNG's own chunks) and held against the sheet on the screen canvas.
-#include <QComboBox>
-#include <QPlainTextEdit>
+// The sheet window's PDF pages, printed pages and 300 dpi PNG, read back with poppler's tools
+// and held against the sheet on the screen canvas.
 #include <QPrinter>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include "grid_sheet/sheet_window.h"
-#include "test_support.h"
-#include "ui/picture_box.h"
+#include "window_under_test.h"
 
 using namespace zige;
 using namespace zige::test;
@@ -26,25 +19,6 @@ bool near(const QList<int>& a, const QList<int>& b) {
         for (int v : *from)
             if (!to->contains(v) && !to->contains(v - 1) && !to->contains(v + 1)) return false;
     return true;
-}
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
-        qWarning() << program << process.readAllStandardError();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The pages of a PDF file rasterised by poppler.
-QList<QImage> pages(const QString& pdf, int dpi) {
-    QTemporaryDir folder;
-    run("pdftoppm", {"-r", QString::number(dpi), "-png", pdf, folder.filePath("page")});
-    QList<QImage> images;
-    QDir dir(folder.path());
-    for (const QString& name : dir.entryList({"page-*.png"}, QDir::Files, QDir::Name))
-        images.append(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));
-    return images;
 }
 
 // Answers the print dialog and the preview by printing to a PDF file.
@@ -67,28 +41,14 @@ class ExportTest : public QObject {
     Q_OBJECT
 
     std::shared_ptr<PrintingPrompts> prompts;
-    std::unique_ptr<SheetWindow> window;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<SheetUnderTest> s;
 
-    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
-    QString path(const QString& name) const { return folder->filePath(name); }
-    // Types into lists ("Combo6=60 Combo3=0"), then redraws as a pick would.
-    void redraw(const QString& texts) {
-        for (const QString& text : texts.split(' ', Qt::SkipEmptyParts))
-            window->findChild<QComboBox*>(text.section('=', 0, 0))
-                ->setEditText(text.section('=', 1));
-        window->Form_Resize();
-    }
-    QImage screenSheet() const {
-        return window->findChild<PictureBox*>("Picture2")
-            ->Image()
-            .convertToFormat(QImage::Format_RGB32);
-    }
+    QImage screenSheet() const { return s->image().convertToFormat(QImage::Format_RGB32); }
     // Triggers a menu entry whose save dialog answers `name`.
     QString exported(const char* output, const QString& name) {
-        prompts->files = {path(name)};
-        action(output)->trigger();
-        return path(name);
+        prompts->files = {s->path(name)};
+        s->action(output)->trigger();
+        return s->path(name);
     }
 
 private slots:
@@ -97,20 +57,14 @@ private slots:
             QSKIP("poppler-utils is not installed");
     }
     void init() {
-        startWithoutSettings();
-        folder = std::make_unique<QTemporaryDir>();
         prompts = std::make_shared<PrintingPrompts>();
-        window = std::make_unique<SheetWindow>(prompts);
-        window->Form_Load();
-        window->show();
+        s = std::make_unique<SheetUnderTest>(prompts);
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { s.reset(); }
 
-    // A4 pages with no image (the end-to-end test checks the default sheet's and its band), each
-    // a sheet of whole rows from the top margin, every straight line where the screen's canvas
-    // has it (one pixel either way at 96 dpi). Too wide a sheet is cut at the paper's right edge,
-    // too tall a row at its bottom edge. Printing and the preview give the PDF's pages; a
-    // copybook's pages hold its characters in turn.
+    // A4 pages with no image, each of whole rows, every straight line where the screen's canvas
+    // has it (a pixel either way at 96 dpi); too wide or tall is cut at the paper's edge. Print
+    // and preview give the PDF's pages; a copybook's pages hold its characters in turn.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -132,20 +86,17 @@ private slots:
         QFETCH(QString, texts);
         QFETCH(QList<int>, rowsPerPage);
         QFETCH(QString, practice);
-        if (!practice.isEmpty()) {
-            action("copybook")->trigger();
-            window->findChild<QPlainTextEdit*>("practiceText")->setPlainText(practice);
-        }
-        redraw(texts);
+        if (!practice.isEmpty()) s->practise(practice);
+        s->typeAndPick(texts);
         const QString file = exported("exportPdf", "sheet.pdf");
-        const QString info = run("pdfinfo", {"-f", "1", "-l", "99", file});
+        const QString info = programOutput("pdfinfo", {"-f", "1", "-l", "99", file});
         QVERIFY(info.contains(QString("Pages:           %1\n").arg(rowsPerPage.size())));
         QCOMPARE(info.count("size:  595.276 x 841.89 pts (A4)"), rowsPerPage.size());
-        QCOMPARE(run("pdfimages", {"-list", file}).count('\n'), 2);  // the header alone
-        const QList<QImage> printed = pages(file, 96);
+        QCOMPARE(programOutput("pdfimages", {"-list", file}).count('\n'), 2);  // the header alone
+        const QList<QImage> printed = pdfPages(file, 96);
         QCOMPARE(printed.size(), rowsPerPage.size());
         for (int k = 0; k < printed.size(); ++k) {
-            redraw(QString("Combo6=%1").arg(rowsPerPage[k]));
+            s->typeAndPick(QString("Combo6=%1").arg(rowsPerPage[k]));
             const QImage screen = screenSheet();
             const QImage sheet =
                 screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
@@ -154,79 +105,72 @@ private slots:
                          qPrintable(QString("page %1").arg(k + 1)));
         }
         if (output == "exportPdf") return;
-        redraw(texts);
-        prompts->printFile = path("printed.pdf");
-        action(output.toLatin1().constData())->trigger();
-        // The printer's file has Qt's media box in whole points (a fraction of a point more or
-        // less paper at the right and bottom); what is drawn is the same, pixel for pixel.
-        const QList<QImage> exportedPages = pages(file, 150),
-                            printedPages = pages(path("printed.pdf"), 150);
+        s->typeAndPick(texts);
+        prompts->printFile = s->path("printed.pdf");
+        s->action(qPrintable(output))->trigger();
+        // The printer's media box is in whole points; what is drawn is the same, pixel for pixel.
+        const QList<QImage> exportedPages = pdfPages(file, 150),
+                            printedPages = pdfPages(s->path("printed.pdf"), 150);
         QCOMPARE(printedPages.size(), exportedPages.size());
         for (int k = 0; k < printedPages.size(); ++k) {
             const QRect common = printedPages[k].rect() & exportedPages[k].rect();
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
         }
-        // Each page holds its rows' characters, each a model and three pale copies (glyphs are
-        // text in the PDF).
+        // Each page holds its rows' characters, a model and three pale copies each, as text.
         for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
             QStringList rows;
             for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
             const QString page = QString::number(k + 1);
-            for (const QString& pdf : {file, path("printed.pdf")})
-                QCOMPARE(run("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
-                         rows.join(' '));
+            for (const QString& pdf : {file, s->path("printed.pdf")})
+                QCOMPARE(
+                    programOutput("pdftotext", {"-f", page, "-l", page, pdf, "-"}).simplified(),
+                    rows.join(' '));
         }
     }
 
     // A print that cannot be written is reported, not taken for done.
     void printFailureIsReported() {
-        prompts->printFile = path("missing/printed.pdf");
-        action("print")->trigger();
+        prompts->printFile = s->path("missing/printed.pdf");
+        s->action("print")->trigger();
         QCOMPARE(prompts->asked.value(0).text, "无法打印到“" + prompts->printFile + "”。");
-        QVERIFY(QDir(folder->path()).isEmpty());
+        QVERIFY(QDir(s->folder.path()).isEmpty());
     }
 
-    // A copybook longer than the sheet's rows (its pages the end-to-end test reads): the files
-    // that exist are asked about once, before any is written; a save whose second page cannot
-    // be written leaves no new file and the old ones as they were.
+    // A copybook of two sheets: the files that exist are asked about once, before any is written;
+    // a save whose second page fails leaves no new file and the old ones as they were.
     void copybookPages() {
-        action("copybook")->trigger();
-        window->findChild<QPlainTextEdit*>("practiceText")->setPlainText(QString(30, u'永'));
-        QVERIFY(writeFile(path("book-2.png"), "old"));
+        s->practise(QString(30, u'永'));
+        QVERIFY(writeFile(s->path("book-2.png"), "old"));
         prompts->answers = {Prompts::Answer::No};
         exported("exportPng", "book.png");
-        QCOMPARE(prompts->asked.value(0).text,
-                 "要保存的 2 个文件中有 1 个已经存在（“" + path("book-2.png") + "”），是否覆盖？");
-        QVERIFY(writeFile(path("set.bmp"), "old") && QDir(folder->path()).mkdir("set-2.bmp"));
-        prompts->files = {path("set.bmp")};
-        window->Command1_Click();
+        QCOMPARE(prompts->asked.value(0).text, "要保存的 2 个文件中有 1 个已经存在（“" +
+                                                   s->path("book-2.png") + "”），是否覆盖？");
+        QVERIFY(writeFile(s->path("set.bmp"), "old") && QDir(s->folder.path()).mkdir("set-2.bmp"));
+        prompts->files = {s->path("set.bmp")};
+        s->window.Command1_Click();
         QCOMPARE(prompts->asked.last().text,
-                 "无法保存文件“" + path("set-2.bmp") + "”：这个名称是一个文件夹");
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+                 "无法保存文件“" + s->path("set-2.bmp") + "”：这个名称是一个文件夹");
+        QCOMPARE(QDir(s->folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"book-2.png", "set.bmp"}));
-        QCOMPARE(fileBytes(path("book-2.png")) + fileBytes(path("set.bmp")), "oldold");
+        QCOMPARE(fileBytes(s->path("book-2.png")) + fileBytes(s->path("set.bmp")), "oldold");
     }
 
     // At 600 dpi a 1-pixel line is 1/96 inch wide (6.25 pixels), and dotted lines are dots:
     // one width on, two off.
     void trueSize() {
         const QString pdf = exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
-        QTemporaryDir crop;
-        run("pdftoppm", {"-r", "600", "-png", "-singlefile", "-x", "440", "-y", "400", "-W", "320",
-                         "-H", "320", pdf, crop.filePath("cell")});
-        const QImage cell = QImage(crop.filePath("cell.png")).convertToFormat(QImage::Format_RGB32);
-        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323
-        // (551.25).
+        const QImage cell =
+            pdfPages(pdf, 600, {"-x", "440", "-y", "400", "-W", "320", "-H", "320"}).value(0);
+        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
         const int border = qRound(shareOnRow(cell, 60, 10, 29, isPenLike) * 20);
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
         const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third
         QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
     }
 
-    // At 300 dpi (the end-to-end test reads its size, resolution and pure colours) the lines are
-    // three pixels wide at 300/96 of the screen canvas's positions. Too large an image is told
-    // with its size, and nothing is written.
+    // At 300 dpi the lines are three pixels wide at 300/96 of the canvas's positions. Too large
+    // an image is told with its size, and nothing is written.
     void png() {
         const QImage image(exported("exportPng", "sheet") + ".png");  // the suffix is added
         const QImage sheet = screenSheet();
@@ -236,12 +180,12 @@ private slots:
                 for (int k = 0; k < 3; ++k) scaled.append(int(std::lround(v * 300.0 / 96)) + k);
             QVERIFY(near(scaled, lines(image, along, isPen)));
         }
-        redraw("Combo5=1 Combo1=3200");
+        s->typeAndPick("Combo5=1 Combo1=3200");
         exported("exportPng", "wide.png");
         QCOMPARE(prompts->asked.value(0).text,
-                 "无法保存文件“" + path("wide.png") +
+                 "无法保存文件“" + s->path("wide.png") +
                      "”：300 dpi 的图片太大（37152 × 3503 像素），或内存不足");
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(s->folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"sheet.png"});
     }
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The font list: the filter's test, the preferred font after every fill, and the rebuilds with
-// their running counter, a restore run inside a filter. The window going away in a rebuild is in
-// the main window's listing table.
+// The font list: the filter's test, the preferred font after every fill, and a restore run
+// inside a filter. The window going away in a rebuild is in the main window's suite.
 #include <QtTest>
 
 #include "fonts/font_list.h"
@@ -57,9 +56,8 @@ private slots:
         QCOMPARE(seen, (QStringList{chosen, kept.join('|'), chosen, names.join('|'), chosen}));
     }
 
-    // A filter counts through the fonts on its button with the rest of the window live. A restore
-    // in its 101st yield refills the whole list, then the filter goes on appending from where it
-    // was; both buttons come back with their captions.
+    // A filter counts on its button with the window live; a restore in its 101st yield refills
+    // the list, then the filter goes on from where it was. Both captions come back.
     void restoreDuringFilter() {
         QStringList names = manyFontNames(), wrong;
         names[5] = kSongTi;

@@ -1,26 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid sheet window driven headless: the sheet on the canvas image, refused values, the
-// scroll bars, saving as BMP, the copybook through its dialog, and opening it from the main
-// window.
+// The grid sheet window driven headless: the sheet on its canvas, refused values, the scroll
+// bars, saving as BMP, the copybook through its dialog, and opening it from the main window.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <csignal>
 #include <set>
 
-#include "grid_sheet/sheet_window.h"
-#include "main_window/main_window.h"
-#include "ui/picture_box.h"
 #include "window_under_test.h"
 
 using namespace zige;
@@ -48,21 +35,19 @@ std::pair<int, int> penNearSegment(const QImage& image, QRect region, QPointF a,
 // The share of `from`'s ink that lands within a pixel of `to`'s ink when the box `source` (in
 // twips) is mapped onto `target`.
 double inkLanding(const QImage& from, const QImage& to, QRectF source, QRectF target) {
+    const QTransform map =
+        QTransform::fromTranslate(-source.left(), -source.top()) *
+        QTransform::fromScale(target.width() / source.width(), target.height() / source.height()) *
+        QTransform::fromTranslate(target.left(), target.top());
     int ink = 0, landed = 0;
-    const double sx = target.width() / source.width(), sy = target.height() / source.height();
     for (int y = 0; y < from.height(); ++y)
         for (int x = 0; x < from.width(); ++x) {
             if (!isDark(from.pixel(x, y))) continue;
             ++ink;
-            const int tx = int(
-                          std::floor((target.left() + ((x + 0.5) * 15 - source.left()) * sx) / 15)),
-                      ty = int(
-                          std::floor((target.top() + ((y + 0.5) * 15 - source.top()) * sy) / 15));
-            bool near = false;
-            for (int d = 0; d < 9; ++d)
-                near |= to.valid(tx + d % 3 - 1, ty + d / 3 - 1) &&
-                        isDark(to.pixel(tx + d % 3 - 1, ty + d / 3 - 1));
-            landed += near;
+            const QPointF p = map.map(QPointF(x + 0.5, y + 0.5) * 15) / 15;
+            const QRect around =
+                QRect(int(std::floor(p.x())) - 1, int(std::floor(p.y())) - 1, 3, 3) & to.rect();
+            landed += !around.isEmpty() && countPixels(to.copy(around), isDark) > 0;
         }
     return ink ? double(landed) / ink : 0;
 }
@@ -72,43 +57,13 @@ double inkLanding(const QImage& from, const QImage& to, QRectF source, QRectF ta
 class GridSheetTest : public QObject {
     Q_OBJECT
 
-    std::shared_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<SheetWindow> window;
-    std::unique_ptr<QTemporaryDir> folder;
-
-    template <typename T = QWidget>
-    T* control(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
-    PictureBox* canvas() const { return control<PictureBox>("Picture2"); }
-    QImage image() const { return canvas()->Image(); }
-    QString ratio() const { return control<QLineEdit>("Text1")->text(); }
-    // Types into lists, then picks in the last one: the redraw reads every list afresh.
-    void typeAndPick(const QString& texts) {  // "Combo1=12 Combo2=18"
-        QComboBox* list = nullptr;
-        for (const QString& text : texts.split(' ')) {
-            list = control<QComboBox>(text.section('=', 0, 0));
-            list->setEditText(text.section('=', 1));
-        }
-        emit list->activated(list->currentIndex());
-    }
-    QString path(const QString& name) const { return folder->filePath(name); }
-    // Opens the copybook dialog and types the characters to practise.
-    void practise(const QString& text) {
-        window->findChild<QAction*>("copybook")->trigger();
-        control<QPlainTextEdit>("practiceText")->setPlainText(text);
-    }
+    std::unique_ptr<SheetUnderTest> s;
+    PictureBox* canvas() const { return s->child<PictureBox>("Picture2"); }
+    QString ratio() const { return s->child<QLineEdit>("Text1")->text(); }
 
 private slots:
-    void init() {
-        startWithoutSettings();
-        folder = std::make_unique<QTemporaryDir>();
-        prompts = std::make_shared<ScriptedPrompts>();
-        window = std::make_unique<SheetWindow>(prompts);
-        window->Form_Load();
-        window->show();
-    }
-    void cleanup() { window.reset(); }
+    void init() { s = std::make_unique<SheetUnderTest>(); }
+    void cleanup() { s.reset(); }
 
     // The cells wherever the lists put them: borders, solid crosses and dotted thirds are the
     // sheet's only straight lines, and the first cell shows the whole quick-grid pattern.
@@ -119,8 +74,8 @@ private slots:
     }
     void cells() {
         QFETCH(QString, texts);
-        typeAndPick(texts);
-        const QImage sheet = image();
+        s->typeAndPick(texts);
+        const QImage sheet = s->image();
         QMap<QString, double> v{{"Combo1", 12}, {"Combo2", 12}, {"Combo3", 1},  {"Combo4", 1},
                                 {"Combo5", 14}, {"Combo6", 21}, {"Combo7", 20}, {"Combo9", 18}};
         for (const QString& text : texts.split(' '))
@@ -157,10 +112,9 @@ private slots:
         }
     }
 
-    // Sizes and counts, including none at all, and what is refused: a failing step leaves
-    // the drawing and the ratio, a failing height still takes the new width, and the rest of
-    // the resize runs. The bound: 32767 device pixels a side, 40000 cells (64 Mi device pixels
-    // in all: highDensity).
+    // Sizes and counts, none included, and what is refused: a failing step leaves the drawing
+    // and the ratio, a failing height still takes the new width, and the rest of the resize
+    // runs. The bound: 32767 device pixels a side, 40000 cells.
     void redraws_data() {
         QTest::addColumn<QString>("texts");
         QTest::addColumn<QSize>("size");
@@ -183,18 +137,18 @@ private slots:
     void redraws() {
         QFETCH(QString, texts);
         QFETCH(int, outcome);
-        auto* bar = control<QScrollBar>("HScroll1");
+        auto* bar = s->child<QScrollBar>("HScroll1");
         bar->setSliderDown(true);  // only the thumb moves the canvas
         bar->setSliderPosition(30);
         bar->setSliderDown(false);
         QCOMPARE(canvas()->pos(), QPoint(-50, 0));
-        const QImage before = image();
-        typeAndPick(texts);
+        const QImage before = s->image();
+        s->typeAndPick(texts);
         QTEST(canvas()->size(), "size");
         QTEST(ratio(), "expectedRatio");
         QCOMPARE(canvas()->pos(), QPoint(0, 0));
         QCOMPARE(bar->value(), 0);
-        const QImage sheet = image();
+        const QImage sheet = s->image();
         if (outcome == Refused)
             QCOMPARE(sheet.copy(0, 0, 794, 1121), before);
         else
@@ -206,16 +160,14 @@ private slots:
     void onlyAPickRedraws_data() {
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("expectedRatio");
-        QTest::newRow("Return") << "Return"
-                                << "0.708";
-        QTest::newRow("popup") << "popup"
-                               << "0.751";
+        for (const auto& [after, ratio] : {std::pair{"Return", "0.708"}, {"popup", "0.751"}})
+            QTest::newRow(after) << after << ratio;
     }
     void onlyAPickRedraws() {
         QFETCH(QString, after);
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* columns = control<QComboBox>("Combo5");
+        s->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s->window));
+        auto* columns = s->child<QComboBox>("Combo5");
         columns->setFocus();
         columns->lineEdit()->selectAll();
         QTest::keyClicks(columns, "30");
@@ -228,9 +180,8 @@ private slots:
         QTEST(ratio(), "expectedRatio");
     }
 
-    // The whole sheet is saved (the end-to-end test saves a new file and reads its 96 dpi).
-    // Existing files, hidden ones too, are asked about; a failure is told, with its reason in
-    // Chinese, keeps the old file and leaves nothing behind.
+    // The whole sheet is saved. Existing files, hidden ones too, are asked about; a failure is
+    // told, with its reason in Chinese, keeps the old file and leaves nothing behind.
     void saving_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("yes");
@@ -251,18 +202,17 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, yes);
         QFETCH(QStringList, asked);
-        QDir dir(folder->path());
+        QDir dir(s->folder.path());
         QVERIFY(dir.mkdir("folder.bmp") && dir.mkdir("locked"));
-        // A folder we may not write in. Root may write anywhere, so the save runs as nobody then,
-        // until the failure message.
+        // Root may write anywhere: into the locked folder the save runs as nobody.
         QVERIFY(chmod(QFile::encodeName(dir.path()), 0755) == 0);
-        QVERIFY(chmod(QFile::encodeName(path("locked")), 0555) == 0);
+        QVERIFY(chmod(QFile::encodeName(s->path("locked")), 0555) == 0);
         const bool asNobody = name.startsWith("locked/") && geteuid() == 0;
-        if (asNobody) prompts->duringMessage = [] { QVERIFY(seteuid(0) == 0); };
-        for (const char* old : {"old.bmp", ".old.bmp"}) QVERIFY(writeFile(path(old), "old"));
+        if (asNobody) s->prompts->duringMessage = [] { QVERIFY(seteuid(0) == 0); };
+        for (const char* old : {"old.bmp", ".old.bmp"}) QVERIFY(writeFile(s->path(old), "old"));
         const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden);
-        prompts->files = {path(name)};
-        prompts->answers = {yes ? Prompts::Answer::Yes : Prompts::Answer::No};
+        s->prompts->files = {s->path(name)};
+        s->prompts->answers = {yes ? Prompts::Answer::Yes : Prompts::Answer::No};
         // A file size limit stops the writes short as a full disk does, in this process only.
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
@@ -271,42 +221,40 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
         if (asNobody) QVERIFY(seteuid(65534) == 0);
-        window->Command1_Click();
+        s->window.Command1_Click();
         if (getuid() == 0) QVERIFY(seteuid(0) == 0);
         setrlimit(RLIMIT_FSIZE, &limit);
         QStringList texts;
-        for (const ScriptedPrompts::Asked& a : prompts->asked) texts << a.text;
-        QCOMPARE(texts, asked.replaceInStrings("%1", path(name)));
+        for (const ScriptedPrompts::Asked& a : s->prompts->asked) texts << a.text;
+        QCOMPARE(texts, asked.replaceInStrings("%1", s->path(name)));
         const bool written = yes && !asked.join("").contains("无法");
-        QCOMPARE(QImage(path(name)).convertToFormat(QImage::Format_RGB32),
-                 written ? image().convertToFormat(QImage::Format_RGB32) : QImage());
+        QCOMPARE(QImage(s->path(name)).convertToFormat(QImage::Format_RGB32),
+                 written ? s->image().convertToFormat(QImage::Format_RGB32) : QImage());
         for (const char* old : {"old.bmp", ".old.bmp"})
             if (!written || name != QLatin1String(old))
-                QCOMPARE(fileBytes(path(old)), QByteArray("old"));
+                QCOMPARE(fileBytes(s->path(old)), QByteArray("old"));
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
     }
 
-    // On a screen of two device pixels to the pixel (test_grid_sheet_hidpi runs this alone): the
-    // saved file is scaled back to 96 dpi without blending a colour, and the canvas bound
-    // counts device pixels, so 16383 pixels wide (73 Mi device pixels in all) is refused.
+    // At a device pixel ratio of 2 (test_grid_sheet_hidpi): the file is saved at 96 dpi without
+    // blended colours, and the bound counts device pixels (64 Mi), so 16383 pixels wide is refused.
     void highDensity() {
-        if (image().devicePixelRatio() != 2) QSKIP("needs a device pixel ratio of 2");
-        prompts->files = {path("sheet.bmp")};
-        window->Command1_Click();
-        const QImage saved(path("sheet.bmp"));
+        if (s->image().devicePixelRatio() != 2) QSKIP("needs a device pixel ratio of 2");
+        s->prompts->files = {s->path("sheet.bmp")};
+        s->window.Command1_Click();
+        const QImage saved(s->path("sheet.bmp"));
         QCOMPARE(countPixels(saved, [](QRgb c) { return isWhite(c) || isYellow(c) || isPen(c); }),
                  794 * 1121);
         for (int k : {0, 22, 44})  // the first cell's borders and cross, and its band
             QCOMPARE(shareOnRow(saved, 66 + k, 74, 118, isPen) +
                          shareOnColumn(saved, 74 + k, 66, 110, isPen),
                      2.0);
-        typeAndPick("Combo5=1 Combo1=4423");
+        s->typeAndPick("Combo5=1 Combo1=4423");
         QCOMPARE(canvas()->size(), QSize(794, 1121));
     }
 
-    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen (the
-    // darkest pale pixel on paper is that light) under the grid's solid cross, then plain cells.
-    // The rows without a character, and the sheet once the text is gone, are plain too.
+    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen under
+    // the grid's solid cross, then plain cells; the other rows, and all once the text is gone.
     void copybookRows_data() {
         QTest::addColumn<QList<int>>("settings");  // models, traces, lightness
         QTest::addColumn<QString>("tint");
@@ -320,14 +268,14 @@ private slots:
         QFETCH(QList<int>, settings);
         QFETCH(QString, tint);
         if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
-        typeAndPick("Combo5=8");
-        const QImage plain = image();
-        practise("永");
+        s->typeAndPick("Combo5=8");
+        const QImage plain = s->image();
+        s->practise("永");
         for (int k = 0; k < 3; ++k)
-            control<QSpinBox>(QStringList{"models", "traces", "lightness"}[k])
+            s->child<QSpinBox>(std::array{"models", "traces", "lightness"}[k])
                 ->setValue(settings[k]);
-        control<QComboBox>("tint")->setCurrentText(tint);
-        const QImage sheet = image();
+        s->child<QComboBox>("tint")->setCurrentText(tint);
+        const QImage sheet = s->image();
         QString cells;
         float palest = 1;  // the lightness of the darkest pale pixel on white
         for (int k = 0; k < 8; ++k) {
@@ -356,27 +304,26 @@ private slots:
                  qPrintable(QString::number(palest)));
         const QRect otherRows(0, 112, plain.width(), plain.height() - 112);
         QCOMPARE(sheet.copy(otherRows), plain.copy(otherRows));
-        control<QPlainTextEdit>("practiceText")->clear();
-        QCOMPARE(image(), plain);
+        s->child<QPlainTextEdit>("practiceText")->clear();
+        QCOMPARE(s->image(), plain);
     }
 
     // One row per character: blanks and line breaks are none, and a character no installed font
     // can draw (𠀀) is left out, so these 29 fill a sheet of 29 rows and take two of 28.
     void copybookSheets() {
-        practise(QString::fromUcs4(U"永 字\r\n𠀀\t八") + QString(26, u'永'));
-        typeAndPick("Combo6=29");
-        QCOMPARE(window->findChild<QAction*>("nextSheet")->text(), "下一页");
-        typeAndPick("Combo6=28");
-        QCOMPARE(window->findChild<QAction*>("nextSheet")->text(), "下一页（第 1/2 页）");
+        s->practise(QString::fromUcs4(U"永 字\r\n𠀀\t八") + QString(26, u'永'));
+        s->typeAndPick("Combo6=29");
+        QCOMPARE(s->action("nextSheet")->text(), "下一页");
+        s->typeAndPick("Combo6=28");
+        QCOMPARE(s->action("nextSheet")->text(), "下一页（第 1/2 页）");
     }
 
-    // A copybook's model sits in its cell as the main window's quick-grid view shows the
-    // character in the grid box, for a box neither square nor at the view's corner: the view's
-    // ink, mapped from the box onto the cell, lands on the cell's ink, and the other way round.
+    // A model sits in its cell as the quick-grid view shows it in a grid box neither square nor
+    // at the view's corner: either's ink, mapped between box and cell, lands on the other's.
     void copybookFollowsTheGridBox() {
         const QString family = installedCjkFamily();
         if (family.isEmpty()) QSKIP("no CJK font installed");
-        window.reset();
+        s.reset();
         WindowUnderTest main({family});
         main.pick("Combo5", "200");  // the grid box: left, top, width, height
         main.pick("Combo6", "50");
@@ -386,32 +333,30 @@ private slots:
         main.click("Command7");
         SheetWindow* sheet = main.window->sheetWindow();
         for (const char* list : {"Combo1", "Combo2"})
-            sheet->findChild<QComboBox*>(list)->setEditText("44");
+            childOf<QComboBox>(sheet, list)->setEditText("44");
         sheet->Form_Resize();
-        sheet->findChild<QAction*>("copybook")->trigger();
-        sheet->findChild<QPushButton*>("addCurrent")->click();
-        const QImage drawn = sheet->findChild<PictureBox*>("Picture2")->Image().copy();
+        childOf<QAction>(sheet, "copybook")->trigger();
+        childOf<QPushButton>(sheet, "addCurrent")->click();
+        const QImage drawn = childOf<PictureBox>(sheet, "Picture2")->Image().copy();
         QVERIFY(inkLanding(main.view("Picture4"), drawn, box, cell) >= 0.9);
         QVERIFY(inkLanding(drawn, main.view("Picture4"), cell, box) >= 0.9);
     }
 
-    // One modeless window at a time, fresh once closed (the end-to-end test sees it centred).
+    // One modeless window at a time, fresh once closed.
     void openedFromTheMainWindow() {
-        window.reset();
-        MainWindow main(std::make_shared<ScriptedPrompts>());
-        main.Form_Load();
-        auto* command7 = main.findChild<QPushButton*>("Command7");
-        command7->click();
-        QPointer<SheetWindow> sheet = main.sheetWindow();
+        s.reset();
+        WindowUnderTest main;
+        main.click("Command7");
+        QPointer<SheetWindow> sheet = main.window->sheetWindow();
         QVERIFY(sheet && !sheet->parent() && !sheet->isModal());
-        sheet->findChild<QComboBox*>("Combo5")->setCurrentIndex(29);
-        command7->click();  // only brings it forward
-        QCOMPARE(main.sheetWindow(), sheet.data());
-        sheet->findChild<QPushButton*>("Command2")->click();
+        childOf<QComboBox>(sheet, "Combo5")->setCurrentIndex(29);
+        main.click("Command7");  // only brings it forward
+        QCOMPARE(main.window->sheetWindow(), sheet.data());
+        childOf<QPushButton>(sheet, "Command2")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!sheet);
-        command7->click();
-        QCOMPARE(main.sheetWindow()->findChild<QComboBox*>("Combo5")->currentText(), "14");
+        main.click("Command7");
+        QCOMPARE(childOf<QComboBox>(main.window->sheetWindow(), "Combo5")->currentText(), "14");
     }
 };
 

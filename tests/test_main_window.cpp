@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window driven headless: zone/position codes against an independent converter (glibc
-// iconv), the information lines, typing and stepping through characters, the redraw triggers, and
-// the character listing with the window going away in one of its yields.
+// The main window driven headless: codes against glibc's iconv, the information lines, choosing
+// characters, the redraw triggers, and the listing with the window going away in its yields.
 #include <QtTest>
 
 #include "canvas/glyph_cache.h"
@@ -62,18 +61,15 @@ private slots:
         QVERIFY(w->window->isVisible());
     }
 
-    // hz.txt missing, a folder, or the library, in a folder of the test's own so that suites
-    // running alongside never see it come and go. The whole text takes the library size and the
-    // chosen font, and follows both lists later with the caret kept where it is.
+    // hz.txt missing, a folder, or the library (in a folder of the test's own). The whole text
+    // takes the library size and the chosen font, and follows both lists with the caret kept.
     void libraryView_data() {
         QTest::addColumn<QString>("beside");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("missing") << ""
-                                 << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("a folder") << "folder"
-                                  << "未正常加载汉字库文件\"hz.txt\"";
-        QTest::newRow("the library") << "library"
-                                     << "一级汉字";
+        const QString failed = "未正常加载汉字库文件\"hz.txt\"";
+        QTest::newRow("missing") << "" << failed;
+        QTest::newRow("a folder") << "folder" << failed;
+        QTest::newRow("the library") << "library" << QString("一级汉字");
     }
     void libraryView() {
         QFETCH(QString, beside);
@@ -94,8 +90,8 @@ private slots:
         QVERIFY(formattedAs(library, 20, "Arial") && library->textCursor().position() == 7);
     }
 
-    // Both ways for every code of zones 1 to 87 that code page 936 assigns. The five it leaves
-    // empty after 55/89 are in the information lines and the listing.
+    // Both ways for every code of zones 1 to 87 that code page 936 assigns (55/90 is in the
+    // information lines).
     void everyCodeAgreesWithCodePage936() {
         QStringList wrong;
         int hanzi = 0;
@@ -113,9 +109,8 @@ private slots:
         QCOMPARE(hanzi, 6763);
     }
 
-    // The information lines: a hanzi with its facts and a grid box of another height or one that
-    // does not read, an empty code (55/90), a symbol, a GBK-only and a non-BMP character, none; the
-    // font line for a CJK face, a font not installed, and one without the character.
+    // The information lines of a hanzi (grid box of another height, or unreadable), an empty
+    // code, a symbol, a GBK-only and a non-BMP character, none; the font line.
     void infoLines() {
         const QString empty = CharFromZonePosition(55, 90), box = " · 字格 42.3 × 42.3 mm";
         const QString hanzi = "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A";
@@ -138,10 +133,9 @@ private slots:
                     .startsWith("注意：所选字体「DejaVu Sans」不含此字"));
     }
 
-    // Choosing a character from zone/position `from` ("17/": no position selected) with `box` in
-    // the input box and CurrentChar, and blank views: typing (committed at the end of the box, at
-    // 0 after "^"), deleting it all, previous or next. Only a character of the lists' zones
-    // chooses a code and redraws; typed text is cut to its first character and kept.
+    // From zone/position `from` ("17/": none) with `box` typed and blank views: typing (at 0
+    // after "^"), deleting, previous or next. Only a character of the lists' zones chooses a code
+    // and redraws; typed text is cut to its first character.
     void choosing_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("box");
@@ -186,8 +180,8 @@ private slots:
         QTEST(w->lists() + ' ' + w->window->CurrentChar + ' ' + text2->text() +
                   (countPixels(w->view(), isRed) ? " drawn" : ""),
               "after");
-        // Even after a failure a step's button comes back and the focus lands on the position
-        // list; the information line follows typing even where nothing is redrawn.
+        // A step's button comes back, failed or not, with the focus on the position list; the
+        // information line follows typing even where nothing is redrawn.
         if (box == "X")
             QVERIFY(w->child(button)->isEnabled() && w->combo("Combo3")->hasFocus());
         else
@@ -206,10 +200,9 @@ private slots:
         QVERIFY(countPixels(w->view("Picture4"), isDark) < countPixels(overlaid, isDark));
     }
 
-    // Each code's character on a line of its own, "End" after the last, the button counting; a
-    // click on the box stops it after the character in progress. In the complete run the user
-    // picks, types, steps and opens the sheet window in its yields: the order holds, the views
-    // follow, and it ends on the lists' character. The next listing asks again.
+    // Each code's character on a line, "End" after the last, the button counting; a click on the
+    // box stops it. In the complete run the user picks, types, steps and opens the sheet window
+    // in its yields: the order holds, the views follow, and it ends on the lists' character.
     void listing_data() {
         QTest::addColumn<int>("emptyAt");  // the yield in which the user empties the box; 0: never
         QTest::addColumn<int>("stopAt");   // the yield in which the user clicks the box; 0: never
@@ -228,8 +221,7 @@ private slots:
         QImage previousView;
         w->clickListingBox();  // before the start: no effect on the listing
         w->listWith([&](int pass) {
-            // The button counts, disabled; the character is the next one in code order; before
-            // this yield's redraw the quick view shows the previous one (啊 twice at first).
+            // Before this yield's redraw the quick view shows the previous character (啊 twice).
             if (w->list()->isEnabled() || w->list()->text() != QString::number(pass) ||
                 w->window->CurrentChar != listed(pass - 1) ||
                 (!cjk.isEmpty() && pass > 2 && pass <= 40 && w->view("Picture4") == previousView))
@@ -248,7 +240,6 @@ private slots:
         QCOMPARE(problems, QStringList());
         for (int i = emptyAt; i < count; ++i) expected.append(listed(i));
         QCOMPARE(w->window->listingText(), expected.join("\r\n") + "\r\nEnd");
-        // Caption back, enabled, and the views show the lists' character.
         QVERIFY(w->list()->text() == "获取汉字" && w->list()->isEnabled());
         const QImage shown = w->view();
         w->window->RefreshViews();
@@ -268,10 +259,9 @@ private slots:
         QCOMPARE(w->questions(), QStringList(2, "提示: 点击按钮下方的文字显示框停止！ (Ok)"));
     }
 
-    // While a listing runs the window keeps painting, at most once per display frame (by the
-    // screen's rate, not the pacer's); the other views and the information lines are drawn only
-    // for a frame, with the character the quick view last drew. The listing's last state is
-    // painted when it ends, and later changes paint as before.
+    // A listing paints at most once per display frame (by the screen's rate, not the pacer's);
+    // the other views and the information lines are drawn only for a frame, with the quick view's
+    // last character. Its last state is painted when it ends, and later changes paint as before.
     void listingPaintsOncePerFrame() {
         QVERIFY(QTest::qWaitForWindowExposed(w->window));
         const double rate = w->window->screen()->refreshRate();
@@ -325,8 +315,7 @@ private slots:
         for (const auto& [character, image] : frames) {
             w->window->CurrentChar = character;
             w->window->RefreshViews();
-            // A glyph rasterised afresh may differ by a few levels at its edges, another glyph
-            // in hundreds of pixels.
+            // A glyph rasterised afresh may differ at its edges, another glyph in hundreds.
             const QImage drawn = w->view();
             int differ = 0;
             for (int y = 0; y < image.height(); ++y)
@@ -338,9 +327,8 @@ private slots:
     }
 
     // In the program's own event loop, the listing and a filter started in its 5th yield stop
-    // where the window went and touch nothing after that: closed (which ends the loop) or
-    // destroyed inside the hint (yield 0) or in yield 20; the filter saw yields 6 to 20, its fonts
-    // 0 to 14, five of them Chinese.
+    // where the window went (closed or destroyed, in the hint or in yield 20) and touch nothing
+    // after; the filter saw yields 6 to 20, fonts 0 to 14, five of them Chinese.
     void windowGoesAway_data() {
         QTest::addColumn<int>("goneAt");
         QTest::addColumn<int>("filterAt");  // 0: no filter

@@ -29,8 +29,7 @@ QString read(const QByteArray& rtf) {
     return zige::readRtf(rtf, document) ? textOf(document) : "not read: " + textOf(document);
 }
 
-// The look of the last character of `needle` as "b i u", the size in points, the colour, the
-// family.
+// The look of the last character of `needle`: "b i u", points, colour, family.
 QString lookOf(const QTextDocument& document, const QString& needle) {
     const QTextCharFormat f = document.find(needle).charFormat();
     QStringList look;
@@ -50,8 +49,8 @@ class TestRtfReader : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    // The 6763 GB2312 characters in code order, under two headings and 72 zone labels on lines
-    // of their own; nothing else, such as the unassigned codes 0xD7FA..0xD7FE.
+    // The 6763 GB2312 characters in code order under two headings and 72 zone labels; nothing
+    // else, such as the unassigned codes 0xD7FA..0xD7FE.
     void characterLibrary() {
         QTextDocument document;
         QVERIFY(zige::loadRichTextFile(kSource + u"/data/hz.txt"_s, document));
@@ -110,8 +109,7 @@ private slots:
         QTEST(read(rtf), "expected");
     }
 
-    // A body after the header below, or a file (a path from the source folder, with a leading
-    // '/'), the text searched for and its look.
+    // A body after the header below, or a file from the source folder ("/..."): a text's look.
     void looks_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("needle");
@@ -148,8 +146,7 @@ private slots:
     }
 
     // Files: one too big is refused and leaves the document alone; plain text is read as code
-    // page 936; a flood of paragraphs, which would take QTextDocument minutes and gigabytes, is
-    // cut.
+    // page 936; a flood of paragraphs (QTextDocument's minutes and gigabytes) is cut.
     void initTestCase() {
         QVERIFY(writeFile(dir.filePath(u"big.txt"_s), "{\\rtf1 x}" + QByteArray(4 << 20, ' ')));
         QVERIFY(writeFile(dir.filePath(u"plain.txt"_s),

@@ -30,8 +30,8 @@ class ViewsTest : public QObject {
 
     // Redraws the views with the grid box 2400 twips square at (10, 10), changed by `changes`
     // such as "left=-500 width=0".
-    void refresh(const QString& character, const QString& changes = {}, bool overlay = false) {
-        ViewInputs in{character, family, "120", "10", "10", "2400", "2400", overlay};
+    void refresh(const QString& character, const QString& changes = {}) {
+        ViewInputs in{character, family, "120", "10", "10", "2400", "2400"};
         const QStringList names{"size", "left", "top", "width", "height"};
         QString* texts[] = {&in.sizeText, &in.leftText, &in.topText, &in.widthText, &in.heightText};
         for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts))
@@ -53,8 +53,8 @@ private slots:
     void grids_data() {
         QTest::addColumn<int>("view");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<QList<int>>("columns");  // none: not checked
-        QTest::addColumn<QList<int>>("rows");     // none: as the columns
+        QTest::addColumn<QList<int>>("columns");
+        QTest::addColumn<QList<int>>("rows");  // none: as the columns
         QTest::addColumn<QList<Run>>("runs");
         // clang-format off
         // The outline at 10 and 2410 twips is on pixels 1 and 161. Rice: dash-dot centre lines
@@ -93,9 +93,8 @@ private slots:
         QFETCH(QList<Run>, runs);
         refresh(QString(), box);
         const QImage drawn = image(view);
-        if (!columns.isEmpty()) QCOMPARE(lines(drawn, Qt::Vertical, isRed), columns);
-        if (!columns.isEmpty())
-            QCOMPARE(lines(drawn, Qt::Horizontal, isRed), rows.isEmpty() ? columns : rows);
+        QCOMPARE(lines(drawn, Qt::Vertical, isRed), columns);
+        QCOMPARE(lines(drawn, Qt::Horizontal, isRed), rows.isEmpty() ? columns : rows);
         for (const Run& r : runs) {
             const double share = shareOnSlant(drawn, r.x, r.y, r.dx, r.dy, r.steps, r.test);
             QVERIFY2(share >= r.min && share <= r.max,
@@ -127,8 +126,8 @@ private slots:
     }
 
     // A bad text fails the redraw where it is first needed: the box before the first line, the
-    // height after the top edge, the size (also one no font can take) after the whole grid.
-    // Later views keep what they had.
+    // height after the top edge, the size (also one no font takes) after the grid. Later views
+    // keep what they had.
     void badValues_data() {
         QTest::addColumn<QString>("changes");
         QTest::addColumn<int>("red");  // in the first view; -1: the whole grid and no character

@@ -4,17 +4,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "grid_sheet/sheet_window.h"
 #include "main_window/main_window.h"
 #include "test_support.h"
 #include "ui/picture_box.h"
 
 namespace zige::test {
 
-// Acts once in every pass over the event queue, so a test can step in between the items of a
-// handler that yields once per item. Each pass runs `step` with its number (1, 2, ...). The
-// next call is posted as the current one starts, and Qt delivers events posted during a pass
-// only in the following pass, so every yield sees exactly one call, yields nested inside `step`
-// (a handler it starts) included. Returning false stops it.
+// Runs `step` with its number (1, 2, ...) once in every pass over the event queue, so once in
+// every yield of a handler, yields nested inside `step` included: the next call is posted as
+// the current one starts, and Qt delivers it in the following pass. Returning false stops it.
 class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
@@ -30,9 +29,16 @@ private:
     bool stopped_ = false;
 };
 
-// A started, shown main window on the heap with scripted prompts, its own font names and
-// optionally its own library file, held by a QPointer so a test can close or destroy it from
-// inside a handler's yield.
+// The child of `parent` named `name`; a test that names one that is not there stops.
+template <typename T = QWidget>
+T* childOf(const QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child) qFatal("no control %s", name);
+    return child;
+}
+
+// A started, shown main window with scripted prompts, its own font names and optionally its
+// own library file, held by a QPointer so a test can destroy it inside a handler's yield.
 struct WindowUnderTest {
     explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
                              const QString& libraryPath = {})
@@ -47,9 +53,7 @@ struct WindowUnderTest {
 
     template <typename T = QWidget>
     T* child(const char* name) const {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
+        return childOf<T>(window, name);
     }
     QComboBox* combo(const char* name) const { return child<QComboBox>(name); }
     QImage view(const char* name = "Picture1") const {
@@ -93,6 +97,43 @@ struct WindowUnderTest {
 
     std::shared_ptr<ScriptedPrompts> prompts;
     QPointer<MainWindow> window;
+};
+
+// A started, shown sheet window with scripted prompts, in settings that start empty, and a
+// folder of its own for the files it saves.
+struct SheetUnderTest {
+    explicit SheetUnderTest(
+        std::shared_ptr<ScriptedPrompts> scripted = std::make_shared<ScriptedPrompts>())
+        : prompts((startWithoutSettings(), std::move(scripted))), window(prompts) {
+        window.Form_Load();
+        window.show();
+    }
+    template <typename T = QWidget>
+    T* child(const char* name) const {
+        return childOf<T>(&window, name);
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QImage image() const { return child<PictureBox>("Picture2")->Image(); }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Types into lists ("Combo5=8 Combo6=3"), then picks in the last one: the redraw reads every
+    // list afresh.
+    void typeAndPick(const QString& texts) const {
+        QComboBox* list = nullptr;
+        for (const QString& text : texts.split(u' ')) {
+            list = child<QComboBox>(qPrintable(text.section(u'=', 0, 0)));
+            list->setEditText(text.section(u'=', 1));
+        }
+        emit list->activated(list->currentIndex());
+    }
+    // Opens the copybook dialog and types the characters to practise.
+    void practise(const QString& text) const {
+        action("copybook")->trigger();
+        child<QPlainTextEdit>("practiceText")->setPlainText(text);
+    }
+
+    std::shared_ptr<ScriptedPrompts> prompts;
+    SheetWindow window;
+    QTemporaryDir folder;
 };
 
 // 300 font names, a third of them Chinese, none of them a preferred font.

@@ -3,7 +3,7 @@
 openbox for each scenario in scenarios/ and drives it with xdotool, checking screenshots and
 saved files with independent readers.
 
-Usage: e2e.py BUILD_DIR [--scale N] [--screenshots DIR] [--only NAME ...]
+Usage: e2e.py BUILD_DIR [--scale N] [--screenshots DIR]
 """
 import argparse
 import runpy
@@ -22,12 +22,9 @@ parser = argparse.ArgumentParser()
 parser.add_argument("build")
 parser.add_argument("--scale", type=int, default=1)
 parser.add_argument("--screenshots")
-parser.add_argument("--only", nargs="*")
 args = parser.parse_args()
 
 scenarios = sorted((Path(__file__).parent / "scenarios").glob("*.py"))
-if args.only:
-    scenarios = [p for p in scenarios if p.stem in args.only]
 session = harness.Session(args.build, args.scale, args.screenshots)
 try:
     for path in scenarios:

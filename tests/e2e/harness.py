@@ -11,7 +11,7 @@ from pathlib import Path
 
 from PIL import Image
 
-TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip", "pdfinfo", "pdfimages", "pdftoppm")
+TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xdpyinfo", "import", "xclip", "pdftoppm")
 
 
 def missing_tool():
@@ -153,7 +153,7 @@ class Session:
         time.sleep(1.0)
         self.focus(dialog)
         self.key("ctrl+a")
-        self.type(str(files[0]))
+        run("xdotool", "type", "--delay", "20", str(files[0]), env=self.env)
         self.key("Return")
         wait_for(", ".join(f.name for f in files), lambda: all(f.exists() and f.stat().st_size > 0 for f in files))
         time.sleep(0.5)
@@ -162,19 +162,14 @@ class Session:
     def focus(self, wid):
         run("xdotool", "windowactivate", "--sync", wid, env=self.env)
 
-    def click(self, wid, x, y, button=1):
+    def click(self, wid, x, y):
         s = self.scale
-        run("xdotool", "mousemove", "--window", wid, str(x * s), str(y * s), "click", str(button), env=self.env)
+        run("xdotool", "mousemove", "--window", wid, str(x * s), str(y * s), "click", "1", env=self.env)
 
     def key(self, *keys):
         run("xdotool", "key", "--clearmodifiers", *keys, env=self.env)
 
-    def type(self, text):
-        run("xdotool", "type", "--delay", "20", text, env=self.env)
-
     # ---- reading pixels ----
-    def px(self, image, x, y):
-        return image.getpixel((x * self.scale, y * self.scale))
-
     def share(self, image, test, points):
-        return sum(1 for p in points if test(self.px(image, *p))) / len(points)
+        """The share of `points`, in logical pixels, whose colour passes `test`."""
+        return sum(1 for x, y in points if test(image.getpixel((x * self.scale, y * self.scale)))) / len(points)
