@@ -29,8 +29,8 @@ class ViewsTest : public QObject {
     const QString family = installedCjkFamily();
 
     // Redraws the views with the grid box 2400 twips square at (10, 10), changed by `changes`
-    // such as "left=-500 width=0".
-    void refresh(const QString& character, const QString& changes = {}) {
+    // such as "left=-500 width=0". Returns the values drawn.
+    ViewInputs refresh(const QString& character, const QString& changes = {}) {
         ViewInputs in{character, family, "120", "10", "10", "2400", "2400"};
         const QStringList names{"size", "left", "top", "width", "height"};
         QString* texts[] = {&in.sizeText, &in.leftText, &in.topText, &in.widthText, &in.heightText};
@@ -38,6 +38,7 @@ class ViewsTest : public QObject {
             *texts[names.indexOf(change.section(u'=', 0, 0))] = change.section(u'=', 1);
         RefreshViews({canvases[0].get(), canvases[1].get(), canvases[2].get(), canvases[3].get()},
                      in);
+        return in;
     }
     QImage image(int i) { return canvases[i]->Image().copy(); }
 
@@ -107,7 +108,8 @@ private slots:
     void character() {
         if (family.isEmpty()) QSKIP("no CJK font installed");
         for (const double size : {120.0, 33.0}) {
-            refresh("啊", "left=2760 top=2760 width=0 height=0 size=" + QString::number(size));
+            const ViewInputs inputs =
+                refresh("啊", "left=2760 top=2760 width=0 height=0 size=" + QString::number(size));
             QImage expected(185, 185, QImage::Format_RGB32);
             expected.fill(Qt::white);
             QPainter p(&expected);
@@ -122,6 +124,10 @@ private slots:
             for (int i = 0; i < 4; ++i)  // clear of the collapsed grid
                 QCOMPARE(image(i).convertToFormat(QImage::Format_RGB32).copy(0, 0, 180, 180),
                          expected.copy(0, 0, 180, 180));
+            // The quick view alone, as a listing draws it, prints the same pixels in place.
+            canvases[3]->Cls();
+            RefreshQuickView(*canvases[3], inputs, Canvas::TextReuse::Once);
+            QCOMPARE(image(3).copy(0, 0, 180, 180), expected.copy(0, 0, 180, 180));
         }
     }
 

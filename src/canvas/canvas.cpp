@@ -50,9 +50,9 @@ QFont Canvas::printFont() {
     return font;
 }
 
-void Canvas::Print(const QString& text) {
+void Canvas::Print(const QString& text, TextReuse reuse) {
     const QFont font = printFont();
-    if (!text.isEmpty()) printText(text, font);
+    if (!text.isEmpty()) printText(text, font, reuse);
 }
 
 void Canvas::PrintScaled(const QString& text, double scaleX, double scaleY) {
@@ -189,7 +189,11 @@ void RasterCanvas::strokeBox(float x1, float y1, float x2, float y2, ColorValue 
         QRectF(QPointF(g.centre(left), g.centre(top)), QPointF(g.centre(right), g.centre(bottom))));
 }
 
-void RasterCanvas::printText(const QString& text, const QFont& font) {
+void RasterCanvas::printText(const QString& text, const QFont& font, TextReuse reuse) {
+    if (reuse == TextReuse::Once) {
+        drawText(text, font, QTransform(), {pixelsFromTwips(CurrentX), pixelsFromTwips(CurrentY)});
+        return;
+    }
     const TextStamp& stamp = glyphs().stamp(
         {text, font, resolveColor(ForeColor), image_.devicePixelRatio(), CurrentX, CurrentY});
     const QImage& glyphs = stamp.image();
@@ -199,15 +203,23 @@ void RasterCanvas::printText(const QString& text, const QFont& font) {
 
 void RasterCanvas::printScaledText(const QString& text, const QFont& font, double scaleX,
                                    double scaleY) {
+    drawText(text, font,
+             QTransform::fromTranslate(pixelsFromTwips(CurrentX), pixelsFromTwips(CurrentY))
+                 .scale(scaleX, scaleY),
+             QPointF());
+}
+
+// In logical pixels, where a point size means 96-dpi pixels on this image. The cell's top-left
+// is placed as given, not folded into the transform: a translation rounds the glyphs' sub-pixel
+// positions differently from QPainter::drawText at that point, which the stamp matches.
+void RasterCanvas::drawText(const QString& text, const QFont& font, const QTransform& transform,
+                            QPointF cell) {
     QPainter& p = painter();
     p.save();
-    // In logical pixels, where a point size means 96-dpi pixels on this image.
-    p.setWorldTransform(QTransform());
-    p.translate(pixelsFromTwips(CurrentX), pixelsFromTwips(CurrentY));
-    p.scale(scaleX, scaleY);
+    p.setWorldTransform(transform);
     p.setFont(font);
     p.setPen(resolveColor(ForeColor));
-    p.drawText(QPointF(0, QFontMetricsF(font, &image_).ascent()), text);
+    p.drawText(cell + QPointF(0, QFontMetricsF(font, &image_).ascent()), text);
     p.restore();
     forgetPen();
 }
@@ -271,7 +283,7 @@ void VectorCanvas::fillOutline(const QPainterPath& outline, ColorValue color) {
     painter_.fillPath(outline, resolveColor(color));
 }
 
-void VectorCanvas::printText(const QString& text, const QFont& font) {
+void VectorCanvas::printText(const QString& text, const QFont& font, TextReuse) {
     printScaledText(text, font, 1, 1);
 }
 

@@ -24,6 +24,9 @@ class Canvas {
 public:
     enum DrawStyles { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
     enum FillStyles { FillSolid = 0, FillTransparent = 1 };
+    // Whether other views print the same text at the same point next (a raster canvas then
+    // rasterises it once for all of them) or none does, so it is best drawn in place.
+    enum class TextReuse { Shared, Once };
 
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -55,7 +58,7 @@ public:
     }
     // Prints `text` with the top-left of its cell at (CurrentX, CurrentY), with no background.
     // Throws StepFailed for a font size the platform cannot use.
-    void Print(const QString& text);
+    void Print(const QString& text, TextReuse reuse = TextReuse::Shared);
     // Prints `text` at (CurrentX, CurrentY) as Print does, its glyphs stretched by scaleX and
     // scaleY about that point: a character mapped from one box onto another of another size.
     void PrintScaled(const QString& text, double scaleX, double scaleY);
@@ -82,7 +85,7 @@ protected:
     virtual void clear(const QColor& color) = 0;
     virtual void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) = 0;
     virtual void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) = 0;
-    virtual void printText(const QString& text, const QFont& font) = 0;
+    virtual void printText(const QString& text, const QFont& font, TextReuse reuse) = 0;
     virtual void printScaledText(const QString& text, const QFont& font, double scaleX,
                                  double scaleY) = 0;
     virtual void fillOutline(const QPainterPath& outline, ColorValue color) = 0;
@@ -135,7 +138,7 @@ protected:
     void clear(const QColor& color) override;
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
-    void printText(const QString& text, const QFont& font) override;
+    void printText(const QString& text, const QFont& font, TextReuse reuse) override;
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
     void fillOutline(const QPainterPath& outline, ColorValue color) override;
@@ -144,6 +147,9 @@ protected:
 private:
     struct StrokeGrid;
     StrokeGrid strokeGrid() const;
+    // Draws `text` with its cell's top-left at `cell` through `transform`, in logical pixels.
+    void drawText(const QString& text, const QFont& font, const QTransform& transform,
+                  QPointF cell);
     QPainter& painter();
     void finishPainting();
 
@@ -165,7 +171,7 @@ protected:
     void clear(const QColor& color) override;
     void strokeLine(float x1, float y1, float x2, float y2, ColorValue color) override;
     void strokeBox(float x1, float y1, float x2, float y2, ColorValue color) override;
-    void printText(const QString& text, const QFont& font) override;
+    void printText(const QString& text, const QFont& font, TextReuse reuse) override;
     void printScaledText(const QString& text, const QFont& font, double scaleX,
                          double scaleY) override;
     void fillOutline(const QPainterPath& outline, ColorValue color) override;

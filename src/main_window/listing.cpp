@@ -61,7 +61,8 @@ void MainWindow::Text1_Click() { StopListing = true; }
 void MainWindow::drawListed() {
     const ViewInputs inputs = viewInputs();
     try {
-        zige::RefreshQuickView(Picture4->canvas(), inputs);
+        // The other views print this character only if a frame comes before the next one.
+        zige::RefreshQuickView(Picture4->canvas(), inputs, Canvas::TextReuse::Once);
         listedFrame_ = inputs;
     } catch (const StepFailed&) {
         // A value the views refuse stops a full redraw in its first view: the full redraw then.

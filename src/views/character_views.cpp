@@ -46,14 +46,15 @@ private:
     std::optional<std::int32_t> left_, top_, width_, height_;
 };
 
-void printCharacter(Canvas& view, const ViewInputs& in) {
+void printCharacter(Canvas& view, const ViewInputs& in,
+                    Canvas::TextReuse reuse = Canvas::TextReuse::Shared) {
     view.ForeColor = kSystemButtonText;
     view.FontSize = toSingle(in.sizeText);
     view.FontName = in.fontName;
     view.FontBold = false;
     view.CurrentX = kPrintPosition;
     view.CurrentY = kPrintPosition;
-    view.Print(in.character);
+    view.Print(in.character, reuse);
     view.Refresh();
 }
 
@@ -72,7 +73,7 @@ void RefreshGridViews(const std::array<Canvas*, 3>& views, const ViewInputs& inp
     }
 }
 
-void RefreshQuickView(Canvas& quick, const ViewInputs& inputs) {
+void RefreshQuickView(Canvas& quick, const ViewInputs& inputs, Canvas::TextReuse reuse) {
     ViewGridBox box(inputs);
     // The far edges read all four box values; the font then checks the size.
     box.x(Frac::One);
@@ -82,12 +83,12 @@ void RefreshQuickView(Canvas& quick, const ViewInputs& inputs) {
 
     if (!inputs.overlay) quick.Cls();
     drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, Canvas::DashDot});
-    printCharacter(quick, inputs);
+    printCharacter(quick, inputs, reuse);
 }
 
 void RefreshViews(const std::array<Canvas*, 4>& views, const ViewInputs& inputs) {
     RefreshGridViews({views[0], views[1], views[2]}, inputs);
-    RefreshQuickView(*views[3], inputs);
+    RefreshQuickView(*views[3], inputs, Canvas::TextReuse::Shared);
 }
 
 }  // namespace zige

@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
-namespace zige {
+#include "canvas/canvas.h"
 
-class Canvas;
+namespace zige {
 
 // Where every view prints its character, both ways in twips: the grid box's default corner.
 inline constexpr double kPrintPosition = 10;
@@ -35,6 +35,7 @@ void RefreshGridViews(const std::array<Canvas*, 3>& views, const ViewInputs& inp
 
 // The quick-grid view alone, as RefreshViews draws it after the other three. Every value is read
 // before the view is touched: a value that stops RefreshViews leaves this view as it was.
-void RefreshQuickView(Canvas& view, const ViewInputs& inputs);
+// `reuse` says whether the other views print the same character too.
+void RefreshQuickView(Canvas& view, const ViewInputs& inputs, Canvas::TextReuse reuse);
 
 }  // namespace zige
