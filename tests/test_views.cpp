@@ -131,6 +131,19 @@ private slots:
         }
     }
 
+    // The quick view keeps its cleared grid between redraws: drawn again with the same box, or
+    // with another, it equals a view drawn afresh.
+    void quickViewRedrawn() {
+        for (const QString changes : {"", "left=400 width=1800", "top=-300 height=900"}) {
+            refresh(QString());
+            const ViewInputs inputs = refresh(QString(), changes);
+            RasterCanvas fresh;
+            fresh.resize(QSize(185, 185), 1);
+            RefreshQuickView(fresh, inputs, Canvas::TextReuse::Shared);
+            QCOMPARE(image(3), fresh.Image());
+        }
+    }
+
     // A bad text fails the redraw where it is first needed: the box before the first line, the
     // height after the top edge, the size (also one no font takes) after the grid. Later views
     // keep what they had.

@@ -2,6 +2,8 @@
 #include "canvas/canvas.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QPen>
 #include <cmath>
 
@@ -60,6 +62,27 @@ void Canvas::PrintScaled(const QString& text, double scaleX, double scaleY) {
     if (!text.isEmpty() && scaleX > 0 && scaleY > 0) printScaledText(text, font, scaleX, scaleY);
 }
 
+void Canvas::drawRemembered(const QByteArray&, const std::function<void()>& draw) { draw(); }
+
+Canvas::State Canvas::state() const {
+    return {BackColor, ForeColor, DrawStyle, DrawWidth, FillStyle, FillColor,
+            FontName,  FontSize,  FontBold,  CurrentX,  CurrentY};
+}
+
+void Canvas::setState(const State& state) {
+    BackColor = state.backColor;
+    ForeColor = state.foreColor;
+    DrawStyle = state.drawStyle;
+    DrawWidth = state.drawWidth;
+    FillStyle = state.fillStyle;
+    FillColor = state.fillColor;
+    FontName = state.fontName;
+    FontSize = state.fontSize;
+    FontBold = state.fontBold;
+    CurrentX = state.currentX;
+    CurrentY = state.currentY;
+}
+
 void Canvas::applyPen(QPainter& painter, ColorValue color, qreal width, Qt::PenCapStyle cap) {
     const PenKey key{color, width, DrawStyle, cap};
     if (penKey_ == key) return;
@@ -113,6 +136,25 @@ void RasterCanvas::finishPainting() {
 const QImage& RasterCanvas::Image() {
     finishPainting();
     return image_;
+}
+
+void RasterCanvas::drawRemembered(const QByteArray& key, const std::function<void()>& draw) {
+    const State before = state();
+    // System colours follow the palette.
+    const qint64 palette = QGuiApplication::palette().cacheKey();
+    const Remembered* const last = remembered_ ? &*remembered_ : nullptr;
+    if (last && last->key == key && last->before == before && last->palette == palette &&
+        last->image.size() == image_.size() &&
+        last->image.devicePixelRatio() == image_.devicePixelRatio()) {
+        finishPainting();
+        image_ = last->image;
+        setState(last->after);
+        return;
+    }
+    remembered_.reset();
+    draw();
+    finishPainting();
+    remembered_ = Remembered{key, before, palette, image_, state()};
 }
 
 void RasterCanvas::Refresh() {

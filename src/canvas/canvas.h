@@ -73,6 +73,11 @@ public:
     void strokePath(const QPainterPath& path, const TwipsPen& pen) {
         if (!path.isEmpty()) strokeOutline(path, pen);
     }
+    // Runs `draw`. A raster canvas remembers what it drew: asked again with the same `key`, an
+    // image of the same size, the same state before and the same palette, it puts back those
+    // pixels and the state `draw` left instead. For a background drawn unchanged under every
+    // character; `key` stands for everything else `draw` depends on.
+    virtual void drawRemembered(const QByteArray& key, const std::function<void()>& draw);
     // Shows what has been drawn.
     virtual void Refresh() {}
 
@@ -96,6 +101,20 @@ protected:
     void applyPen(QPainter& painter, ColorValue color, qreal width, Qt::PenCapStyle cap);
     // The painter's pen is no longer known (a new painter, or one that restored its state).
     void forgetPen() { penKey_.reset(); }
+
+    // Every pen and text value above, as a remembered drawing left them.
+    struct State {
+        ColorValue backColor, foreColor;
+        int drawStyle, drawWidth, fillStyle;
+        ColorValue fillColor;
+        QString fontName;
+        float fontSize;
+        bool fontBold;
+        double currentX, currentY;
+        bool operator==(const State&) const = default;
+    };
+    State state() const;
+    void setState(const State& state);
     GlyphCache& glyphs() { return *glyphs_; }
 
 private:
@@ -130,6 +149,7 @@ public:
     void resize(QSize deviceSize, qreal devicePixelRatio);
     // The drawn picture, with every pending stroke in it.
     const QImage& Image();
+    void drawRemembered(const QByteArray& key, const std::function<void()>& draw) override;
     void Refresh() override;
     // Told at every Refresh, to show the image.
     std::function<void()> onRefresh;
@@ -155,6 +175,15 @@ private:
 
     QImage image_;
     QPainter painter_;
+
+    struct Remembered {
+        QByteArray key;
+        State before;
+        qint64 palette;
+        QImage image;  // shares its pixels with image_ until the next stroke
+        State after;
+    };
+    std::optional<Remembered> remembered_;
 };
 
 // A canvas on a page of a vector device (a PDF file, a printer): lines keep their exact

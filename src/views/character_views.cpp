@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/character_views.h"
 
+#include <QByteArray>
 #include <cstdint>
 #include <optional>
 
@@ -81,8 +82,18 @@ void RefreshQuickView(Canvas& quick, const ViewInputs& inputs, Canvas::TextReuse
     quick.FontSize = toSingle(inputs.sizeText);
     quick.printFont();
 
-    if (!inputs.overlay) quick.Cls();
-    drawQuickGrid(quick, box, QuickGridPens{kGridRed, kBandBlue, 2, Canvas::DashDot});
+    const QuickGridPens pens{kGridRed, kBandBlue, 2, Canvas::DashDot};
+    if (inputs.overlay) {
+        drawQuickGrid(quick, box, pens);
+    } else {
+        // Cleared, the grid is the same under every character while its box stays.
+        const double edges[] = {box.x(Frac::Zero), box.y(Frac::Zero), box.x(Frac::One),
+                                box.y(Frac::One)};
+        quick.drawRemembered(QByteArray(reinterpret_cast<const char*>(edges), sizeof edges), [&] {
+            quick.Cls();
+            drawQuickGrid(quick, box, pens);
+        });
+    }
     printCharacter(quick, inputs, reuse);
 }
 
