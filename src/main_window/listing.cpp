@@ -100,7 +100,8 @@ void MainWindow::Command1_Click() {
     StopListing = false;
     // Every character still changes the window and every yield handles input, but the window
     // paints once per display frame: at ~800 characters a second most paints would never show.
-    const FramePacer pacer(this, [this] { drawListedFrame(); });
+    FramePacer pacer(this, [this] { drawListedFrame(); });
+    pacer.holdBetweenFrames(Text1);
     // However the listing ends, the views show its last character as a full redraw would.
     const auto lastFrame = qScopeGuard([&] {
         if (self) drawListedFrame();

@@ -30,6 +30,7 @@ FramePacer::FramePacer(QWidget* window, std::function<void()> beforeFrame)
 }
 
 FramePacer::~FramePacer() {
+    setHeldWidgetsUpdating(true);
     if (!window_) return;
     window_->removeEventFilter(this);
     // Qt posts no further request while one is outstanding, so a held one must still arrive.
@@ -45,12 +46,22 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
         sinceFrame_.start();
         held_ = false;
         due_.stop();
+        setHeldWidgetsUpdating(true);
         if (beforeFrame_) beforeFrame_();
         return false;
     }
     held_ = true;
+    setHeldWidgetsUpdating(false);
     if (!due_.isActive()) due_.start(int(std::ceil(intervalMs_ - elapsed)));
     return true;
+}
+
+void FramePacer::holdBetweenFrames(QWidget* widget) { heldWidgets_.emplace_back(widget); }
+
+// Updates turned back on repaint the whole widget, with the frame they are turned on for.
+void FramePacer::setHeldWidgetsUpdating(bool updating) {
+    for (const QPointer<QWidget>& widget : heldWidgets_)
+        if (widget && widget->updatesEnabled() != updating) widget->setUpdatesEnabled(updating);
 }
 
 void FramePacer::paintHeld() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -28,14 +29,20 @@ public:
     // The frame interval the window is held to, in milliseconds.
     double intervalMs() const { return intervalMs_; }
 
+    // Also turns off `widget`'s updates between frames: a text box scrolled at every appended
+    // line otherwise has the display move its pixels each time, though only a frame shows them.
+    void holdBetweenFrames(QWidget* widget);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void paintHeld();
+    void setHeldWidgetsUpdating(bool updating);
 
     QPointer<QWidget> window_;
     std::function<void()> beforeFrame_;
+    std::vector<QPointer<QWidget>> heldWidgets_;
     double intervalMs_;
     QElapsedTimer sinceFrame_;
     QTimer due_;
