@@ -59,11 +59,12 @@ FLOORS = {
         "and the 160-px character (啊 and 齄 in turn) in all four, drawn once into a transparent "
         "image just large enough for it and composited four times, the cheapest bare way. Leaves "
         "out: reading and converting the seven list values, placing in twips, choosing the font, "
-        "and the padding the views' glyph stamp keeps around the ink.",
+        "and the padding the views' glyph stamp keeps around the ink. The floor draws the quick "
+        "grid every time, where the view puts back the cleared grid kept from the call before.",
     "RefreshViews overlay x1000":
-        "Floor: the same 1000 calls with the overlay off, each starting from a cleared view. Leaves "
-        "out nothing but the clearing: the ratio shows whether the accumulating view costs more "
-        "per call.",
+        "Floor: the same 1000 calls with the overlay off, each starting from the view's cleared "
+        "grid, put back rather than drawn. The ratio shows whether the accumulating view costs "
+        "more per call.",
     "DrawSheet default":
         "Floor: the same figures by bare QPainter calls into an image of the same size. Leaves out: "
         "reading the ten lists, the layout in sheet units, resizing the canvas.",
@@ -90,10 +91,10 @@ FLOORS = {
         f"{CODES} characters, appends the line to a text box where the listing box is, draws the "
         "glyph into one 160-px view image in the face the views draw in, and yields; box and view "
         "repaint once per 16 ms, their updates held in between. Leaves out: the quick grid view's "
-        "grid and band and the glyph's stamp, the code conversion, the caption counter, the caret "
-        "kept at the end, the other three views and the information lines drawn once per frame, and "
-        "those controls in each frame's paint. Both run in a real X server (Xvfb) with a window "
-        "manager (openbox), their repetitions interleaved.",
+        "grid and band (put back from a kept copy), the code conversion, the caption counter, the "
+        "caret kept at the end, the other three views and the information lines drawn once per "
+        "frame, and those controls in each frame's paint. Both run in a real X server (Xvfb) with "
+        "a window manager (openbox), their repetitions interleaved.",
     "complete listing, paints per second":
         "Floor: the display's frame rate as the window reports it. Paints of the listing box during "
         "the run over the run's time; the box changes with every character, so each of its paints "
