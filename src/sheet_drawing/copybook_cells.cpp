@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
-#include <cmath>
 
 #include "canvas/canvas.h"
 #include "sheet_drawing/cell_glyph.h"
@@ -93,9 +92,7 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
     if (height < kSmallestReadable) return;
     canvas_.FontName = pinyin_->family();
     canvas_.FontSize = float(height / 20 / 1.2);  // points, leaving the line's leading
-    QFont font = canvas_.printFont();
-    font.setPixelSize(std::max(1, int(std::lround(canvas_.FontSize * 20))));
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(twipsFont(canvas_));
     const double textHeight = metrics.height();
     // Close over the cell when above it; centred in the free band when inside.
     canvas_.CurrentY = spaceAbove >= inkTop ? cell.top - std::min(spaceAbove, textHeight * 1.1)

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "canvas/canvas.h"
+#include "sheet_drawing/cell_glyph.h"
 #include "sheet_drawing/copybook.h"
 #include "sheet_drawing/sheet_cell.h"
 
@@ -65,9 +66,7 @@ void PinyinBand::draw(Canvas& canvas, const SheetCell& cell, const QString& read
     canvas.FontName = family_;
     canvas.FontBold = false;
     canvas.FontSize = float(kLetterHeight * space / xHeight_ / 20);  // points of 20 twips
-    QFont font = canvas.printFont();
-    font.setPixelSize(std::max(1, int(std::lround(canvas.FontSize * 20))));
-    const QFontMetricsF metrics(font);  // in twips
+    const QFontMetricsF metrics(twipsFont(canvas));
     // Wider than the cell, a syllable is narrowed to it, so each stands over its own character.
     const double width = metrics.horizontalAdvance(reading);
     const double scale = std::min(1.0, cell.width() * 0.95 / width);
