@@ -72,15 +72,11 @@ void CopybookCells::drawPractice(const SheetCell& cell, const CellContent& conte
         drawGrid(canvas_, cell, *style);
     }
     if (content.copy == Copy::Model && !content.character.isEmpty()) {
-        printGlyph(cell, content.character, colors_.ink);
+        printInCell(canvas_, book_, cell, content.character, colors_.ink);
         strokes_.drawNumbers(cell, content.character);
         if (hasSimplePinyin(book_.settings))
             printPinyin(cell, content.reading, spaceAbove, glyphInkTop(cell, content.character));
     }
-}
-
-void CopybookCells::printGlyph(const SheetCell& cell, const QString& character, ColorValue color) {
-    printInCell(canvas_, book_, cell, character, color);
 }
 
 void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, double spaceAbove,
@@ -103,9 +99,7 @@ void CopybookCells::printPinyin(const SheetCell& cell, const QString& reading, d
 }
 
 double CopybookCells::glyphInkTop(const SheetCell& cell, const QString& character) {
-    const GlyphPlacement& p = book_.placement;
-    canvas_.FontName = p.fontName;
-    canvas_.FontSize = p.pointSize;
+    setGlyphFont(canvas_, book_);
     const std::optional<GlyphFrame> frame = glyphFrame(canvas_, book_, cell, character);
     if (!frame) return 0;
     const QFontMetricsF metrics(twipsFont(canvas_));

@@ -5,7 +5,6 @@
 #include <QtGlobal>
 #include <optional>
 
-#include "canvas/colors.h"
 #include "sheet_drawing/copybook_rows.h"
 #include "sheet_drawing/pinyin_band.h"
 #include "sheet_drawing/stroke_cells.h"
@@ -34,9 +33,6 @@ private:
     // The grid under the glyph; pale copies go between the band and the lines, so the lines
     // stay visible through them, the model on top of everything as in the main window's views.
     void drawPractice(const SheetCell& cell, const CellContent& content, double spaceAbove);
-    // The main window's grid box mapped onto the cell: the glyph keeps its place against the
-    // grid lines, stretched as the cell's sides are to the box's.
-    void printGlyph(const SheetCell& cell, const QString& character, ColorValue color);
     // Small, centred over the cell: in the space above it when that is the larger room, else in
     // the cell above the glyph's ink; never over a stroke, and left out where neither room
     // takes a readable size.
