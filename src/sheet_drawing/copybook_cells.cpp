@@ -40,8 +40,6 @@ CopybookCells::CopybookCells(Canvas& canvas, const Copybook& book, const SheetCo
                             : colors.line);
 }
 
-bool CopybookCells::isEmpty() const { return book_.isEmpty(); }
-
 void CopybookCells::draw(const SheetCell& cell, qint64 row, int column, double spaceAbove) {
     const CopybookRow* practice = row < book_.rows.size() ? &book_.rows[row] : nullptr;
     // A stroke-order row shows its strokes over the bare grid.

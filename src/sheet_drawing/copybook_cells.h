@@ -24,7 +24,6 @@ public:
     CopybookCells(Canvas& canvas, const Copybook& book, const SheetColors& colors,
                   const QuickGridPens& pens);
 
-    bool isEmpty() const;
     // Cell `column` (from 0) of the copybook's row `row` (from 0; past the last row, empty
     // cells): its grid, and what it holds. `spaceAbove` is the free room above it, in twips.
     void draw(const SheetCell& cell, qint64 row, int column, double spaceAbove);

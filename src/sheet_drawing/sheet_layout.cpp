@@ -7,6 +7,7 @@
 
 #include "canvas/canvas.h"
 #include "core/numbers.h"
+#include "sheet_drawing/copybook.h"
 #include "sheet_drawing/copybook_cells.h"
 #include "sheet_drawing/sheet_cell.h"
 #include "sheet_drawing/sheet_colors.h"
@@ -43,8 +44,7 @@ void drawSheet(Canvas& canvas, const SheetLayout& layout, const SheetColors& col
     double x = a.before * a.unit;
     double y = d.before * d.unit;
     std::optional<CopybookCells> book;
-    if (copybook) book.emplace(canvas, *copybook, colors, pens);
-    if (book && book->isEmpty()) book.reset();
+    if (copybook && !copybook->isEmpty()) book.emplace(canvas, *copybook, colors, pens);
     // Column by column, each from top to bottom; no row means no cell in any column.
     const std::int32_t columns = count > 0 ? a.count : 0;
     for (std::int32_t i = 1; i <= columns; ++i) {
