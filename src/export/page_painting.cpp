@@ -12,6 +12,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/glyph_cache.h"
+#include "core/twips.h"
 #include "export/sheet_document.h"
 
 namespace zige {
@@ -64,7 +65,7 @@ bool paintDocument(const SheetDocument& document, QPagedPaintDevice& device,
     device.setPageLayout(layout);
     // In millimetres, the one unit in which Qt keeps paper sizes exact.
     const QSizeF paper =
-        device.pageLayout().fullRect(QPageLayout::Millimeter).size() * (1440 / 25.4);
+        device.pageLayout().fullRect(QPageLayout::Millimeter).size() * kTwipsPerMillimetre;
     const QRectF area(QPointF(0, 0), paper);  // twips
     const QList<PaperPage> pages = paperPages(document, area.height());
     // The pages the print dialog asked for, by their numbers from 1; all when it asked for none.
