@@ -235,13 +235,13 @@ int runCopybookCommand(const QStringList& arguments) {
         !problem.isEmpty() && (*format == ExportFormat::Pdf || inMillimetres(model)))
         return usage(problem);
     if (*format != ExportFormat::Pdf) {
-        const double imageDpi = *format == ExportFormat::Bmp ? 96 : pngDpi;
+        const double pageDpi = imageDpi(*format, pngDpi);
         const auto pixels = [&](const SheetAxis& a) {
-            return qint64(a.extentTwips() * imageDpi / kTwipsPerInch + 0.5);
+            return qint64(a.extentTwips() * pageDpi / kTwipsPerInch + 0.5);
         };
         if (!RasterCanvas::fits(QSize(int(std::min<qint64>(pixels(sheet.across), 1 << 30)),
                                       int(std::min<qint64>(pixels(sheet.down), 1 << 30)))))
-            return usage(QStringLiteral("%1 dpi 的图片太大").arg(imageDpi));
+            return usage(QStringLiteral("%1 dpi 的图片太大").arg(pageDpi));
     }
     if (GlyphCache().family(model.placement.fontName).isEmpty())
         return printError(QStringLiteral(

@@ -51,6 +51,10 @@ std::optional<ExportFormat> exportFormatOf(const QString& path) {
     return std::nullopt;
 }
 
+double imageDpi(ExportFormat format, double pngDpi) {
+    return format == ExportFormat::Bmp ? kScreenDpi : pngDpi;
+}
+
 QStringList exportFiles(const QString& path, ExportFormat format, int pageCount) {
     QStringList files;
     const int count = format == ExportFormat::Pdf ? 1 : std::max(pageCount, 1);
@@ -89,7 +93,7 @@ ExportResult exportDocument(const SheetDocument& document, ExportFormat format, 
     } else {
         // Pages are drawn and encoded a few at a time, one on each core: each is independent,
         // and at most that many are ever in memory.
-        const double imageDpi = format == ExportFormat::Bmp ? kScreenDpi : dpi;
+        const double pageDpi = imageDpi(format, dpi);
         const int inFlight = std::max(1, QThread::idealThreadCount());
         for (int first = 0; first < files.size(); first += inFlight) {
             const int last = std::min<int>(first + inFlight, int(files.size()));
@@ -105,9 +109,9 @@ ExportResult exportDocument(const SheetDocument& document, ExportFormat format, 
                     std::async(std::launch::async, [&, page]() -> std::optional<QString> {
                         QImage image;
                         try {
-                            image = sheetImage(document, page, imageDpi);
+                            image = sheetImage(document, page, pageDpi);
                         } catch (const StepFailed&) {
-                            return tooLarge(document, page, imageDpi);
+                            return tooLarge(document, page, pageDpi);
                         }
                         QFile& file = *targets[page - first];
                         // Flushed here, so a disk's failure shows with its errno.

@@ -20,6 +20,10 @@ std::optional<ExportFormat> exportFormatOf(const QString& path);
 // itself; or `path` for the first image and "name-2.png", "name-3.png", ... for the others.
 QStringList exportFiles(const QString& path, ExportFormat format, int pageCount);
 
+// The resolution a sheet page is drawn at as an image of `format`: `pngDpi` for a PNG, the
+// screen's 96 dpi for a BMP.
+double imageDpi(ExportFormat format, double pngDpi);
+
 struct ExportResult {
     bool cancelled = false;
     QString failedPath;  // the file that could not be written, and why; empty when written
