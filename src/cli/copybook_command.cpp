@@ -6,7 +6,6 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <csignal>
 #include <cstdio>
 #include <functional>
@@ -17,7 +16,6 @@
 #include "cli/model_options.h"
 #include "cli/school_options.h"
 #include "cli/table_options.h"
-#include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/twips.h"
 #include "export/print_image.h"
