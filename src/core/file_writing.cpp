@@ -69,24 +69,6 @@ QString obviousFailure(const QFileInfo& target) {
     return {};
 }
 
-// Writes every byte or says why not. A write may stop short without an error (a file size
-// limit, a full disk); writing the rest then fails and names the reason.
-QString writeAll(QFileDevice& file, const QByteArray& bytes) {
-    for (qint64 done = 0; done < bytes.size();) {
-        qint64 written = 0;
-        if (const QString failure = failureOf(file,
-                                              [&] {
-                                                  written = file.write(bytes.constData() + done,
-                                                                       bytes.size() - done);
-                                                  return written > 0;
-                                              });
-            !failure.isEmpty())
-            return failure;
-        done += written;
-    }
-    return failureOf(file, [&] { return file.flush(); });
-}
-
 }  // namespace
 
 struct StagedFiles::Staged {
@@ -166,14 +148,6 @@ bool StagedFiles::commit() {
     }
     staged_.clear();
     return true;
-}
-
-QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    StagedFiles files;
-    QFile* file = files.stage(path);
-    if (!file) return files.failure();
-    if (const QString failure = writeAll(*file, bytes); !failure.isEmpty()) return failure;
-    return files.commit() ? QString() : files.failure();
 }
 
 }  // namespace zige

@@ -40,9 +40,6 @@ private:
     QString failedPath_;
 };
 
-// Writes `bytes` to `path` through StagedFiles. Returns why it could not, or an empty string.
-QString writeFileAtomically(const QString& path, const QByteArray& bytes);
-
 // Why a file operation failed, in the program's language: `error` is errno as the failing call
 // left it; a reason without a Chinese text falls back to `systemText` or the system's words.
 QString fileFailureReason(int error, const QString& systemText = {});
