@@ -15,8 +15,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "grid_sheet/copybook_controls.h"
 #include "grid_sheet/copybook_page_characters.h"
 #include "grid_sheet/copybook_page_pinyin.h"
 #include "grid_sheet/copybook_page_stroke_order.h"
@@ -92,18 +92,14 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
 
     models_ = countBox(this, "models", 1);
     traces_ = countBox(this, "traces", 3);
-    tint_ = new QComboBox(this);
-    tint_->setObjectName(QStringLiteral("tint"));
-    for (const auto& tint : kTraceTints) tint_->addItem(tint.label.toString());
+    tint_ = choiceList(this, "tint", kTraceTints);
     lightness_ = new QSpinBox(this);
     lightness_->setObjectName(QStringLiteral("lightness"));
     lightness_->setRange(kDarkestTrace, kLightestTrace);
     lightness_->setValue(80);
     lightness_->setPrefix(QStringLiteral("亮度 "));
     lightness_->setSuffix(QStringLiteral("%"));
-    grid_ = new QComboBox(this);
-    grid_->setObjectName(QStringLiteral("grid"));
-    for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
+    grid_ = choiceList(this, "grid", kCellGrids);
     pinyin_ = new QCheckBox(QStringLiteral("标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
     pinyin_->setToolTip(QStringLiteral("写法在「拼音与词语」页选：四线三格或简单拼音"));
@@ -198,9 +194,9 @@ CopybookSettings CopybookDialog::settings() const {
     s.text = text_->toPlainText();
     s.models = models_->value();
     s.traces = traces_->value();
-    s.tint = kTraceTints[std::max(tint_->currentIndex(), 0)].value;
+    s.tint = chosen(tint_, kTraceTints);
     s.lightness = lightness_->value();
-    s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
+    s.grid = chosen(grid_, kCellGrids);
     s.pinyin = pinyin_->isChecked();
     s.school = school_->settings();
     pinyinPage_->readInto(s);
@@ -212,9 +208,9 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     text_->setPlainText(s.text);
     models_->setValue(s.models);
     traces_->setValue(s.traces);
-    tint_->setCurrentIndex(int(&nameOf(kTraceTints, s.tint) - kTraceTints));
+    choose(tint_, kTraceTints, s.tint);
     lightness_->setValue(s.lightness);
-    grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
+    choose(grid_, kCellGrids, s.grid);
     pinyin_->setChecked(s.pinyin);
     school_->showSettings(s.school);
     pinyinPage_->showSettings(s);
