@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <algorithm>
 #include <cstddef>
 
@@ -30,6 +31,14 @@ Value chosen(const QComboBox* list, const Named<Value> (&choices)[n]) {
 template <typename Value, std::size_t n>
 void choose(QComboBox* list, const Named<Value> (&choices)[n], Value value) {
     list->setCurrentIndex(int(&nameOf(choices, value) - choices));
+}
+
+// A label for `control`, which its caption names and its mnemonic moves the focus to: a form row
+// makes that link itself for a single control, and is told it for a row of several.
+inline QLabel* labelFor(QWidget* parent, const QString& caption, QWidget* control) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(control);
+    return label;
 }
 
 }  // namespace zige

@@ -114,18 +114,11 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* tintRow = new QHBoxLayout;
     tintRow->addWidget(tint_);
     tintRow->addWidget(lightness_);
-    // Each label names its control and moves the focus there with Alt and its letter; a form row
-    // makes that link itself for a single control, and is told it for a row of several.
-    const auto labelFor = [this](const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(control);
-        return label;
-    };
     auto* form = new QFormLayout;
-    form->addRow(labelFor(QStringLiteral("练习文字(&T)"), text_), textRow);
+    form->addRow(labelFor(this, QStringLiteral("练习文字(&T)"), text_), textRow);
     form->addRow(QStringLiteral("范字(&M)"), models_);
     form->addRow(QStringLiteral("描红(&R)"), traces_);
-    form->addRow(labelFor(QStringLiteral("描红颜色(&C)"), tint_), tintRow);
+    form->addRow(labelFor(this, QStringLiteral("描红颜色(&C)"), tint_), tintRow);
     form->addRow(QStringLiteral("格子(&G)"), grid_);
     form->addRow(QString(), pinyin_);
     lightness_->setAccessibleName(QStringLiteral("描红亮度"));

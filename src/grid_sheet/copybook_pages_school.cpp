@@ -41,12 +41,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
     return box;
 }
 
-QLabel* labelFor(QWidget* parent, const QString& caption, QWidget* control) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(control);
-    return label;
-}
-
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     auto* layout = new QHBoxLayout;
     for (QWidget* w : widgets) layout->addWidget(w);
