@@ -127,20 +127,19 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
     // One page per part of the settings; the report below them all.
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("pages"));
-    auto* practice = new QWidget(pages_);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pages"));
+    auto* practice = new QWidget(pages);
     practice->setLayout(form);
-    pages_->addTab(practice, QStringLiteral("练习"));
-    strokeOrderPage_ = new StrokeOrderPage(pages_);
-    pages_->addTab(strokeOrderPage_, QStringLiteral("笔顺"));
-    pinyinPage_ = new PinyinPage(text_, pages_);
-    pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
-    charactersPage_ = new CharactersPage(text_, pages_);
-    pages_->addTab(charactersPage_, QStringLiteral("选字"));
-    school_ = new SchoolPages(*pages_);
+    pages->addTab(practice, QStringLiteral("练习"));
+    strokeOrderPage_ = new StrokeOrderPage(pages);
+    pages->addTab(strokeOrderPage_, QStringLiteral("笔顺"));
+    pinyinPage_ = new PinyinPage(text_, pages);
+    pages->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
+    pages->addTab(new CharactersPage(text_, pages), QStringLiteral("选字"));
+    school_ = new SchoolPages(*pages);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_);
+    layout->addWidget(pages);
     layout->addWidget(report_);
     layout->addWidget(buttons);
 
