@@ -19,6 +19,7 @@
 #include "canvas/glyph_cache.h"
 #include "grid_sheet/copybook_dialog.h"
 #include "grid_sheet/sheet_window.h"
+#include "page_floor.h"
 #include "ui/picture_box.h"
 #include "ui/prompts.h"
 
@@ -65,7 +66,7 @@ void drawSheet(benchmark::State& state, Sheet sheet) {
 // and three pale copies drawn under the lines, each glyph scaled from the 2400-twip grid box
 // onto the cell.
 QImage floorSheet(Sheet sheet, bool glyphs) {
-    const double u = 11907.0 / 216;
+    const double u = page_floor::kUnit;
     const auto px = [](double twips) { return double(std::lround(twips / 15)); };
     const int width = int(std::lround((sheet.columns * 13 + 34) * u / 15));
     const int height = int(std::lround((sheet.rows * 13 + 32) * u / 15));

@@ -15,8 +15,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "grid_sheet/copybook_controls.h"
 #include "grid_sheet/copybook_page_characters.h"
 #include "grid_sheet/copybook_page_pinyin.h"
 #include "grid_sheet/copybook_page_stroke_order.h"
@@ -92,18 +92,14 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
 
     models_ = countBox(this, "models", 1);
     traces_ = countBox(this, "traces", 3);
-    tint_ = new QComboBox(this);
-    tint_->setObjectName(QStringLiteral("tint"));
-    for (const auto& tint : kTraceTints) tint_->addItem(tint.label.toString());
+    tint_ = choiceList(this, "tint", kTraceTints);
     lightness_ = new QSpinBox(this);
     lightness_->setObjectName(QStringLiteral("lightness"));
     lightness_->setRange(kDarkestTrace, kLightestTrace);
     lightness_->setValue(80);
     lightness_->setPrefix(QStringLiteral("亮度 "));
     lightness_->setSuffix(QStringLiteral("%"));
-    grid_ = new QComboBox(this);
-    grid_->setObjectName(QStringLiteral("grid"));
-    for (const auto& grid : kCellGrids) grid_->addItem(grid.label.toString());
+    grid_ = choiceList(this, "grid", kCellGrids);
     pinyin_ = new QCheckBox(QStringLiteral("标注拼音(&P)"), this);
     pinyin_->setObjectName(QStringLiteral("pinyin"));
     pinyin_->setToolTip(QStringLiteral("写法在「拼音与词语」页选：四线三格或简单拼音"));
@@ -118,18 +114,11 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* tintRow = new QHBoxLayout;
     tintRow->addWidget(tint_);
     tintRow->addWidget(lightness_);
-    // Each label names its control and moves the focus there with Alt and its letter; a form row
-    // makes that link itself for a single control, and is told it for a row of several.
-    const auto labelFor = [this](const QString& caption, QWidget* control) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(control);
-        return label;
-    };
     auto* form = new QFormLayout;
-    form->addRow(labelFor(QStringLiteral("练习文字(&T)"), text_), textRow);
+    form->addRow(labelFor(this, QStringLiteral("练习文字(&T)"), text_), textRow);
     form->addRow(QStringLiteral("范字(&M)"), models_);
     form->addRow(QStringLiteral("描红(&R)"), traces_);
-    form->addRow(labelFor(QStringLiteral("描红颜色(&C)"), tint_), tintRow);
+    form->addRow(labelFor(this, QStringLiteral("描红颜色(&C)"), tint_), tintRow);
     form->addRow(QStringLiteral("格子(&G)"), grid_);
     form->addRow(QString(), pinyin_);
     lightness_->setAccessibleName(QStringLiteral("描红亮度"));
@@ -138,20 +127,19 @@ CopybookDialog::CopybookDialog(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
     // One page per part of the settings; the report below them all.
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("pages"));
-    auto* practice = new QWidget(pages_);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pages"));
+    auto* practice = new QWidget(pages);
     practice->setLayout(form);
-    pages_->addTab(practice, QStringLiteral("练习"));
-    strokeOrderPage_ = new StrokeOrderPage(pages_);
-    pages_->addTab(strokeOrderPage_, QStringLiteral("笔顺"));
-    pinyinPage_ = new PinyinPage(text_, pages_);
-    pages_->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
-    charactersPage_ = new CharactersPage(text_, pages_);
-    pages_->addTab(charactersPage_, QStringLiteral("选字"));
-    school_ = new SchoolPages(*pages_);
+    pages->addTab(practice, QStringLiteral("练习"));
+    strokeOrderPage_ = new StrokeOrderPage(pages);
+    pages->addTab(strokeOrderPage_, QStringLiteral("笔顺"));
+    pinyinPage_ = new PinyinPage(text_, pages);
+    pages->addTab(pinyinPage_, QStringLiteral("拼音与词语"));
+    pages->addTab(new CharactersPage(text_, pages), QStringLiteral("选字"));
+    school_ = new SchoolPages(*pages);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_);
+    layout->addWidget(pages);
     layout->addWidget(report_);
     layout->addWidget(buttons);
 
@@ -198,9 +186,9 @@ CopybookSettings CopybookDialog::settings() const {
     s.text = text_->toPlainText();
     s.models = models_->value();
     s.traces = traces_->value();
-    s.tint = kTraceTints[std::max(tint_->currentIndex(), 0)].value;
+    s.tint = chosen(tint_, kTraceTints);
     s.lightness = lightness_->value();
-    s.grid = kCellGrids[std::max(grid_->currentIndex(), 0)].value;
+    s.grid = chosen(grid_, kCellGrids);
     s.pinyin = pinyin_->isChecked();
     s.school = school_->settings();
     pinyinPage_->readInto(s);
@@ -212,9 +200,9 @@ void CopybookDialog::showSettings(const CopybookSettings& s) {
     text_->setPlainText(s.text);
     models_->setValue(s.models);
     traces_->setValue(s.traces);
-    tint_->setCurrentIndex(int(&nameOf(kTraceTints, s.tint) - kTraceTints));
+    choose(tint_, kTraceTints, s.tint);
     lightness_->setValue(s.lightness);
-    grid_->setCurrentIndex(int(&nameOf(kCellGrids, s.grid) - kCellGrids));
+    choose(grid_, kCellGrids, s.grid);
     pinyin_->setChecked(s.pinyin);
     school_->showSettings(s.school);
     pinyinPage_->showSettings(s);

@@ -11,13 +11,11 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
-class QTabWidget;
 class QTimer;
 
 namespace zige {
 
 class SchoolPages;
-class CharactersPage;
 class PinyinPage;
 class StrokeOrderPage;
 
@@ -46,7 +44,6 @@ signals:
 private:
     void showSettings(const CopybookSettings& s);
 
-    QTabWidget* pages_;
     QPlainTextEdit* text_;
     QTimer* typingPause_;
     QSpinBox* models_;
@@ -56,7 +53,6 @@ private:
     QComboBox* grid_;
     QCheckBox* pinyin_;
     PinyinPage* pinyinPage_;
-    CharactersPage* charactersPage_;
     StrokeOrderPage* strokeOrderPage_;
     QLabel* report_;
     SchoolPages* school_;

@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <optional>
 
+#include "grid_sheet/copybook_controls.h"
 #include "sheet_drawing/practice_notes.h"
 #include "text/hanzi_facts.h"
 #include "text/practice_text.h"
@@ -57,12 +58,10 @@ CharactersPage::CharactersPage(QPlainTextEdit* text, QWidget* parent)
     auto* range = new QHBoxLayout;
     range->addWidget(first_);
     range->addWidget(last_);
-    auto* label = new QLabel(QStringLiteral("范围(&F)"), this);
-    label->setBuddy(first_);
     last_->setAccessibleName(QStringLiteral("范围的最后一个"));
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("通用规范汉字表(&L)"), level_);
-    form->addRow(label, range);
+    form->addRow(labelFor(this, QStringLiteral("范围(&F)"), first_), range);
     form->addRow(QString(), onlyNew_);
     form->addRow(QString(), add);
     form->addRow(QString(), open);

@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <optional>
 
+#include "grid_sheet/copybook_controls.h"
 #include "text/hanzi_facts.h"
 #include "text/practice_text.h"
 
@@ -69,9 +70,7 @@ PinyinPage::PinyinPage(QPlainTextEdit* text, QWidget* parent) : QWidget(parent),
     unit_->setObjectName(QStringLiteral("unit"));
     unit_->addItems(
         {QStringLiteral("字：每个字占一行"), QStringLiteral("词：以空格或换行分开的每个词占一行")});
-    style_ = new QComboBox(this);
-    style_->setObjectName(QStringLiteral("pinyinStyle"));
-    for (const auto& style : kPinyinStyles) style_->addItem(style.label.toString());
+    style_ = choiceList(this, "pinyinStyle", kPinyinStyles);
     dictation_ = new QCheckBox(QStringLiteral("看拼音写汉字：只印拼音，格子留空(&D)"), this);
     dictation_->setObjectName(QStringLiteral("dictation"));
     answers_ = new QCheckBox(QStringLiteral("最后附答案页(&W)"), this);
@@ -126,14 +125,14 @@ PinyinPage::PinyinPage(QPlainTextEdit* text, QWidget* parent) : QWidget(parent),
 
 void PinyinPage::readInto(CopybookSettings& s) const {
     s.words = unit_->currentIndex() == 1;
-    s.pinyinStyle = kPinyinStyles[std::max(style_->currentIndex(), 0)].value;
+    s.pinyinStyle = chosen(style_, kPinyinStyles);
     s.dictation = dictation_->isChecked();
     s.answers = answers_->isChecked();
 }
 
 void PinyinPage::showSettings(const CopybookSettings& s) {
     unit_->setCurrentIndex(s.words ? 1 : 0);
-    style_->setCurrentIndex(int(&nameOf(kPinyinStyles, s.pinyinStyle) - kPinyinStyles));
+    choose(style_, kPinyinStyles, s.pinyinStyle);
     dictation_->setChecked(s.dictation);
     answers_->setChecked(s.answers);
 }

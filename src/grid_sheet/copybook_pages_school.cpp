@@ -14,28 +14,14 @@
 #include <QTabWidget>
 #include <cmath>
 
+#include "grid_sheet/copybook_controls.h"
+
 namespace zige {
 
 namespace {
 
 // Cell sides offered at a pick, in tenths of a millimetre: first-grade books use 14 to 16 mm.
 constexpr int kUsualCells[] = {100, 120, 140, 150, 160, 180, 200, 250, 300};
-
-template <typename Value, std::size_t n>
-QComboBox* choiceList(QWidget* parent, const char* name, const Named<Value> (&choices)[n]) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    for (const Named<Value>& choice : choices) list->addItem(choice.label.toString());
-    return list;
-}
-template <typename Value, std::size_t n>
-Value chosen(const QComboBox* list, const Named<Value> (&choices)[n]) {
-    return choices[std::clamp(list->currentIndex(), 0, int(n) - 1)].value;
-}
-template <typename Value, std::size_t n>
-void choose(QComboBox* list, const Named<Value> (&choices)[n], Value value) {
-    list->setCurrentIndex(int(&nameOf(choices, value) - choices));
-}
 
 // A length in millimetres, from `low` to `high` tenths.
 QDoubleSpinBox* millimetreBox(QWidget* parent, const char* name, int low, int high) {
@@ -53,12 +39,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QLabel* labelFor(QWidget* parent, const QString& caption, QWidget* control) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(control);
-    return label;
 }
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
@@ -249,8 +229,7 @@ void SchoolPages::showFit(const QString& text, int columns) {
 void SchoolPages::enableLayout() {
     QWidget* const layout[] = {cell_, usualCells_, columnGap_, rowGap_, margin_};
     for (QWidget* control : layout) control->setEnabled(millimetres_->isChecked());
-    share_->setEnabled(fitInCell_->currentIndex() ==
-                       int(&nameOf(kGlyphFits, GlyphFit::Centred) - kGlyphFits));
+    share_->setEnabled(chosen(fitInCell_, kGlyphFits) == GlyphFit::Centred);
 }
 
 SchoolSettings SchoolPages::stored(const QSettings& settings) {

@@ -52,9 +52,8 @@ void SheetWindow::saveThroughDialog(const QString& filter, QString& name, const 
             return;
     }
     ExportResult result;
-    const double dpi = kPrintDpi;
     runBusy(QStringLiteral("正在保存 %1 个文件…").arg(files.size()), [&](const Progress& progress) {
-        result = exportDocument(document, format, name, dpi, progress);
+        result = exportDocument(document, format, name, kPrintDpi, progress);
         return result.written();
     });
     // A user who asked to save must be able to tell a failure from success.
