@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sheet window's PDF pages, printed pages and 300 dpi PNG, read back with poppler's tools
-// and held against the sheet on the screen canvas.
+// The sheet window's PDF, printout and PNG, read back with poppler against the screen.
 #include <QPrinter>
 
 #include "window_under_test.h"
@@ -62,9 +61,8 @@ private slots:
     }
     void cleanup() { s.reset(); }
 
-    // A4 pages with no image, each of whole rows, every straight line where the screen's canvas
-    // has it (a pixel either way at 96 dpi); too wide or tall is cut at the paper's edge. Print
-    // and preview give the PDF's pages; a copybook's pages hold its characters in turn.
+    // A4 pages of whole rows, their lines where the screen has them; print and preview give the
+    // PDF's pages, a copybook's pages its characters in turn.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -108,7 +106,6 @@ private slots:
         s->typeAndPick(texts);
         prompts->printFile = s->path("printed.pdf");
         s->action(qPrintable(output))->trigger();
-        // The printer's media box is in whole points; what is drawn is the same, pixel for pixel.
         const QList<QImage> exportedPages = pdfPages(file, 150),
                             printedPages = pdfPages(s->path("printed.pdf"), 150);
         QCOMPARE(printedPages.size(), exportedPages.size());
@@ -117,7 +114,6 @@ private slots:
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
         }
-        // Each page holds its rows' characters, a model and three pale copies each, as text.
         for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
             QStringList rows;
             for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
@@ -137,8 +133,7 @@ private slots:
         QVERIFY(QDir(s->folder.path()).isEmpty());
     }
 
-    // A copybook of two sheets: the files that exist are asked about once, before any is written;
-    // a save whose second page fails leaves no new file and the old ones as they were.
+    // Two sheets: existing files are asked about once; a failing second page leaves nothing new.
     void copybookPages() {
         s->practise(QString(30, u'永'));
         QVERIFY(writeFile(s->path("book-2.png"), "old"));
@@ -156,8 +151,7 @@ private slots:
         QCOMPARE(fileBytes(s->path("book-2.png")) + fileBytes(s->path("set.bmp")), "oldold");
     }
 
-    // At 600 dpi a 1-pixel line is 1/96 inch wide (6.25 pixels), and dotted lines are dots:
-    // one width on, two off.
+    // At 600 dpi a 1-pixel line is 1/96 inch wide, and a dotted line one width on, two off.
     void trueSize() {
         const QString pdf = exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
         const QImage cell =
@@ -169,8 +163,7 @@ private slots:
         QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
     }
 
-    // At 300 dpi the lines are three pixels wide at 300/96 of the canvas's positions. Too large
-    // an image is told with its size, and nothing is written.
+    // At 300 dpi the lines are three pixels wide; too large an image is told, nothing written.
     void png() {
         const QImage image(exported("exportPng", "sheet") + ".png");  // the suffix is added
         const QImage sheet = screenSheet();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The RTF reader: the character library, tokenizer and parser cases, hostile input, and files
-// written by real editors (tests/rtf_samples/: the .rtf were made from the .md/.html beside them
-// with `pandoc -s -t rtf` and `soffice --headless --convert-to rtf`; the .txt is the text).
+// The RTF reader: the character library, parser cases, hostile input, and editors' files
+// (tests/rtf_samples/, made with `pandoc -s -t rtf` and `soffice --convert-to rtf`).
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -49,8 +48,7 @@ class TestRtfReader : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    // The 6763 GB2312 characters in code order under two headings and 72 zone labels; nothing
-    // else, such as the unassigned codes 0xD7FA..0xD7FE.
+    // The 6763 GB2312 characters in code order under 2 headings and 72 zone labels, no more.
     void characterLibrary() {
         QTextDocument document;
         QVERIFY(zige::loadRichTextFile(kSource + u"/data/hz.txt"_s, document));
@@ -145,8 +143,7 @@ private slots:
         QTEST(lookOf(document, needle), "look");
     }
 
-    // Files: one too big is refused and leaves the document alone; plain text is read as code
-    // page 936; a flood of paragraphs (QTextDocument's minutes and gigabytes) is cut.
+    // Files: too big is refused, plain text read as code page 936, a flood of paragraphs cut.
     void initTestCase() {
         QVERIFY(writeFile(dir.filePath(u"big.txt"_s), "{\\rtf1 x}" + QByteArray(4 << 20, ' ')));
         QVERIFY(writeFile(dir.filePath(u"plain.txt"_s),
@@ -163,7 +160,6 @@ private slots:
                  {"big.txt", "keep"}, {"plain.txt", "中文\n第二行"}, {"flood.rtf", "a"}, {"flood.txt", "a"}})
             QTest::newRow(name) << QString::fromLatin1(name) << expected;
         // clang-format on
-        // Files written by editors, against the text beside them.
         const QDir samples(kSource + u"/tests/rtf_samples"_s);
         const QStringList names = samples.entryList({u"*.rtf"_s}, QDir::Files, QDir::Name);
         QVERIFY(names.size() >= 3);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// School copybook pages read back as a user gets them: the PDF through poppler (pdfinfo,
-// pdftoppm, pdftotext), the images at 96 and 300 dpi.
+// School copybook pages read back: the PDF through poppler, the images at 96 and 300 dpi.
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,8 +33,8 @@ SchoolSettings millimetres(int cell, int columnGap = 0, int rowGap = 0) {
     return s;
 }
 
-// The straight lines of `image` across (Qt::Horizontal) or down: runs of rows or columns
-// holding at least `share` of the fullest one's pixels that pass `test`, as [first, last].
+// Runs [first, last] of rows (Qt::Horizontal) or columns holding `share` of the fullest one's
+// pixels that pass `test`.
 QList<QPair<int, int>> lineRuns(const QImage& image, Qt::Orientation along, bool (*test)(QRgb),
                                 double share) {
     const bool columns = along == Qt::Vertical;
@@ -58,8 +57,7 @@ double centre(QPair<int, int> run) { return (run.first + run.second) / 2.0; }
 bool isGrey(QRgb c) { return qGray(c) < 160; }
 bool isGridRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; }
 
-// How many runs of pixels passing `test` lie down column x from `top` to `bottom`, and their
-// share of its pixels.
+// The runs of pixels passing `test` down column x, and their share of it.
 std::pair<int, double> inkRuns(const QImage& image, int x, int top, int bottom,
                                bool (*test)(QRgb)) {
     int runs = 0;
@@ -91,9 +89,7 @@ private slots:
         QImageReader::setAllocationLimit(256);  // megabytes: a page at 600 dpi
     }
 
-    // The cells fill the paper inside 15 mm margins as whole cells at their exact size: in the
-    // PDF at 600 dpi every border lies a cell (or a gap) from the last within 0.1 mm, 0.3 mm
-    // wide, as many columns and rows as fit.
+    // At 600 dpi every border lies a cell (or gap) from the last within 0.1 mm, 0.3 mm wide.
     void cellsAtTheirSize_data() {
         QTest::addColumn<PaperSize>("paper");
         QTest::addColumn<QList<int>>("lengths");  // cell, column gap, row gap in tenths of mm
@@ -132,8 +128,7 @@ private slots:
         }
     }
 
-    // 居中 puts the font's em box in the middle of the cell: a symmetric character's ink centre
-    // lies within 5 % of the cell's side from the cell's centre, in each free CJK face.
+    // 居中: a symmetric character's ink centre within 5 % of the cell's, in each CJK face.
     void centredCharacter_data() {
         QTest::addColumn<QString>("family");
         for (const char* family : {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"})
@@ -160,8 +155,7 @@ private slots:
                      QString("%1, %2 px in %3").arg(offset.x()).arg(offset.y()).arg(cell.width())));
     }
 
-    // 田字格 as printed: solid borders and dashed centre lines, seven dashes in a 15 mm cell
-    // about 60 % ink, in the images at 96 and 300 dpi and in the PDF.
+    // 田字格: solid borders, centre lines of seven dashes in a 15 mm cell, about 60 % ink.
     void dashedCentreLines_data() {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<bool>("pdf");
@@ -192,8 +186,7 @@ private slots:
         QCOMPARE(inkRuns(image, int(centre(columns[0])), top, bottom, isGrey), std::pair(1, 1.0));
     }
 
-    // 空心: a copy to trace is the glyph's outline alone: its ink lies within 0.35 mm of the
-    // filled copy's edge and none inside it, but for a few pixels smoothed differently.
+    // 空心: a copy's ink lies within 0.35 mm of the filled copy's edge, none inside it.
     void hollowCopies() {
         SchoolSettings s = millimetres(300);
         s.fit = GlyphFit::Centred;
@@ -223,8 +216,7 @@ private slots:
                  qPrintable(QString("%1 %2 %3").arg(ink).arg(offEdge).arg(inside)));
     }
 
-    // A5 across with a title, the name line and page numbers, whole rows: each character's
-    // copies fill its row, then a row to write in, two characters a page, each headed and numbered.
+    // A5 across, titled, named and numbered, whole rows: two characters a page.
     void headerAndPageNumbers() {
         SchoolSettings s = millimetres(150, 0, 40);
         s.paper = PaperSize::A5;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stroke table as the program reads it: the checked-in file, and damaged files that must
-// leave it unavailable.
+// The stroke table: the checked-in file, and damaged ones.
 #include <QTemporaryDir>
 #include <QtTest>
 #include <thread>
@@ -24,10 +23,8 @@ class StrokeTableTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The hanzi of GB2312 (those the Unihan table knows), each once with Unihan's stroke count.
-    // Every stroke is one outline inside the box, and at least half of its median's points lie
-    // in it (some medians start just outside): an outline paired with another stroke's median,
-    // or turned upside down alone, fails.
+    // GB2312's hanzi, each with Unihan's stroke count; every stroke one outline inside the box,
+    // holding at least half of its median's points.
     void strokesLieInTheirBox() {
         StrokeTable table(kTable);
         QVERIFY2(table.available(), qPrintable(table.problem()));
@@ -65,8 +62,7 @@ private slots:
         QVERIFY(across.size() == 3 && std::is_sorted(across.begin(), across.end()));
     }
 
-    // A file that is missing, cut short or changed anywhere leaves the table unavailable, with
-    // its reason, and without a character.
+    // A missing, short or changed file leaves the table unavailable, with its reason.
     void damagedFileIsUnavailable_data() {
         QTest::addColumn<QByteArray>("bytes");  // null: no file at all
         QTest::addColumn<QString>("problem");
@@ -99,8 +95,7 @@ private slots:
         QCOMPARE(table.strokes(U'字').size(), 0);
     }
 
-    // Threads sharing one table from its first use, as the screen and an export do, each get
-    // every character's strokes whole, whichever thread read or kept them.
+    // Threads sharing one table from its first use each get every character's strokes whole.
     void sharedBetweenThreads() {
         StrokeTable alone(kTable), shared(kTable);
         const QList<char32_t> all = alone.characters();
@@ -119,8 +114,7 @@ private slots:
         QCOMPARE(wrong, 0);
     }
 
-    // A record that leaves the box or holds an unknown segment gives no strokes, whatever the
-    // file's check sum says, while the rest of the table reads.
+    // A record leaving the box or with an unknown segment gives no strokes; the rest reads.
     void malformedRecordsGiveNoStrokes() {
         const StrokeSource line{{{100, 500}, {900, 500}}, {1}, {{120, 500}, {880, 500}}};
         StrokeSource beyond = line, unknown = line;

@@ -12,8 +12,7 @@
 using namespace zige;
 using namespace zige::test;
 
-// `steps` + 1 pixels from (x, y) in steps of (dx, dy), of which a share from `min` to `max`
-// passes `test`.
+// `steps` + 1 pixels from (x, y) by (dx, dy), a share from `min` to `max` passing `test`.
 struct Run {
     int x, y, dx, dy, steps;
     double min = 1, max = 1;
@@ -28,8 +27,7 @@ class ViewsTest : public QObject {
     std::array<std::unique_ptr<RasterCanvas>, 4> canvases;
     const QString family = installedCjkFamily();
 
-    // Redraws the views with the grid box 2400 twips square at (10, 10), changed by `changes`
-    // such as "left=-500 width=0". Returns the values drawn.
+    // Redraws the views, the 2400-twip box at (10, 10) changed by e.g. "left=-500 width=0".
     ViewInputs refresh(const QString& character, const QString& changes = {}) {
         ViewInputs in{character, family, "120", "10", "10", "2400", "2400"};
         const QStringList names{"size", "left", "top", "width", "height"};
@@ -103,8 +101,7 @@ private slots:
         }
     }
 
-    // Printed at the grid box's corner like QPainter::drawText, in every view, large and small;
-    // the grid collapsed onto the last pixel so only the character is drawn.
+    // Printed at the grid box's corner like QPainter::drawText, in every view, large and small.
     void character() {
         if (family.isEmpty()) QSKIP("no CJK font installed");
         for (const double size : {120.0, 33.0}) {
@@ -131,8 +128,7 @@ private slots:
         }
     }
 
-    // The quick view keeps its cleared grid between redraws: drawn again with the same box, or
-    // with another, it equals a view drawn afresh.
+    // The quick view redrawn, with its box or another, equals one drawn afresh.
     void quickViewRedrawn() {
         for (const QString changes : {"", "left=400 width=1800", "top=-300 height=900"}) {
             refresh(QString());
@@ -144,9 +140,7 @@ private slots:
         }
     }
 
-    // A bad text fails the redraw where it is first needed: the box before the first line, the
-    // height after the top edge, the size (also one no font takes) after the grid. Later views
-    // keep what they had.
+    // A bad text fails the redraw where it is first needed; later views keep what they had.
     void badValues_data() {
         QTest::addColumn<QString>("changes");
         QTest::addColumn<int>("red");  // in the first view; -1: the whole grid and no character
