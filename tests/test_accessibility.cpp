@@ -12,9 +12,8 @@ using namespace zige::test;
 
 namespace {
 
-// What a screen reader announces a control by: the label that names it, else its own name. A
-// list's own name is its current entry, its value, and a frame's title names all it holds:
-// neither names the control.
+// What a screen reader announces a control by: its label, else its own name unless that is
+// its value.
 QString spokenName(QWidget* control) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QString name = accessible->text(QAccessible::Name);
@@ -38,8 +37,7 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void initTestCase() { startWithoutSettings(); }
-    // Tab goes round every control of the two windows and each page of the copybook dialog,
-    // each with a name of its own; a control that keeps the Tab key ends the round early.
+    // Tab goes round every control of each window and dialog page, each named on its own.
     void tabReachesNamedControls_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("controls");
@@ -81,7 +79,7 @@ private slots:
         QCOMPARE(named.size(), controls);
     }
 
-    // Alt and a label's letter focus the control the label names, on each page of the dialog.
+    // Alt and a label's letter focus the control it names, on each page of the dialog.
     void dialogMnemonicsFocusTheirControls() {
         CopybookDialog dialog;
         activate(dialog);

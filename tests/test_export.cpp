@@ -43,12 +43,6 @@ class ExportTest : public QObject {
     std::unique_ptr<SheetUnderTest> s;
 
     QImage screenSheet() const { return s->image().convertToFormat(QImage::Format_RGB32); }
-    // Triggers a menu entry whose save dialog answers `name`.
-    QString exported(const char* output, const QString& name) {
-        prompts->files = {s->path(name)};
-        s->action(output)->trigger();
-        return s->path(name);
-    }
 
 private slots:
     void initTestCase() {
@@ -86,7 +80,7 @@ private slots:
         QFETCH(QString, practice);
         if (!practice.isEmpty()) s->practise(practice);
         s->typeAndPick(texts);
-        const QString file = exported("exportPdf", "sheet.pdf");
+        const QString file = s->exported("exportPdf", "sheet.pdf");
         const QString info = programOutput("pdfinfo", {"-f", "1", "-l", "99", file});
         QVERIFY(info.contains(QString("Pages:           %1\n").arg(rowsPerPage.size())));
         QCOMPARE(info.count("size:  595.276 x 841.89 pts (A4)"), rowsPerPage.size());
@@ -138,7 +132,7 @@ private slots:
         s->practise(QString(30, u'永'));
         QVERIFY(writeFile(s->path("book-2.png"), "old"));
         prompts->answers = {Prompts::Answer::No};
-        exported("exportPng", "book.png");
+        s->exported("exportPng", "book.png");
         QCOMPARE(prompts->asked.value(0).text, "要保存的 2 个文件中有 1 个已经存在（“" +
                                                    s->path("book-2.png") + "”），是否覆盖？");
         QVERIFY(writeFile(s->path("set.bmp"), "old") && QDir(s->folder.path()).mkdir("set-2.bmp"));
@@ -153,7 +147,7 @@ private slots:
 
     // At 600 dpi a 1-pixel line is 1/96 inch wide, and a dotted line one width on, two off.
     void trueSize() {
-        const QString pdf = exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
+        const QString pdf = s->exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
         const QImage cell =
             pdfPages(pdf, 600, {"-x", "440", "-y", "400", "-W", "320", "-H", "320"}).value(0);
         // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
@@ -165,7 +159,7 @@ private slots:
 
     // At 300 dpi the lines are three pixels wide; too large an image is told, nothing written.
     void png() {
-        const QImage image(exported("exportPng", "sheet") + ".png");  // the suffix is added
+        const QImage image(s->exported("exportPng", "sheet") + ".png");  // the suffix is added
         const QImage sheet = screenSheet();
         for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
             QList<int> scaled;
@@ -174,7 +168,7 @@ private slots:
             QVERIFY(near(scaled, lines(image, along, isPen)));
         }
         s->typeAndPick("Combo5=1 Combo1=3200");
-        exported("exportPng", "wide.png");
+        s->exported("exportPng", "wide.png");
         QCOMPARE(prompts->asked.value(0).text,
                  "无法保存文件“" + s->path("wide.png") +
                      "”：300 dpi 的图片太大（37152 × 3503 像素），或内存不足");

@@ -14,23 +14,18 @@ using namespace zige::test;
 
 namespace {
 
-// A copybook of `text` with the school settings `s`, one model and no copies by default.
-SheetModel schoolModel(const QString& text, const SchoolSettings& s, int traces = 0) {
+// A copybook of `text` in school cells of `cell` tenths of a millimetre, one model, no copies.
+SheetModel schoolModel(const QString& text, int cell, int columnGap = 0, int rowGap = 0) {
     SheetModel model;
     model.copybook.text = text;
-    model.copybook.school = s;
-    model.copybook.traces = traces;
+    model.copybook.traces = 0;
     model.placement.fontName = installedCjkFamily();
-    return model;
-}
-
-SchoolSettings millimetres(int cell, int columnGap = 0, int rowGap = 0) {
-    SchoolSettings s;
+    SchoolSettings& s = model.copybook.school;
     s.millimetres = true;
     s.cell = cell;
     s.columnGap = columnGap;
     s.rowGap = rowGap;
-    return s;
+    return model;
 }
 
 // Runs [first, last] of rows (Qt::Horizontal) or columns holding `share` of the fullest one's
@@ -105,9 +100,8 @@ private slots:
         QFETCH(QList<int>, lengths);
         QFETCH(QList<int>, cells);
         QFETCH(QString, size);
-        SchoolSettings s = millimetres(lengths[0], lengths[1], lengths[2]);
-        s.paper = paper;
-        SheetModel model = schoolModel("永", s);
+        SheetModel model = schoolModel("永", lengths[0], lengths[1], lengths[2]);
+        model.copybook.school.paper = paper;
         model.copybook.grid = CellGrid::Square;
         const QString pdf = exported(model, "cells.pdf");
         QVERIFY(programOutput("pdfinfo", {pdf}).contains("Page size:       " + size));
@@ -137,9 +131,8 @@ private slots:
     void centredCharacter() {
         QFETCH(QString, family);
         if (!QFontDatabase::families().contains(family)) QSKIP("face not installed");
-        SchoolSettings s = millimetres(200);
-        s.fit = GlyphFit::Centred;
-        SheetModel model = schoolModel("十", s);
+        SheetModel model = schoolModel("十", 200);
+        model.copybook.school.fit = GlyphFit::Centred;
         model.placement.fontName = family;
         model.copybook.grid = CellGrid::Square;
         const QImage image = sheetImage(sheetDocument(model), 0, 300);
@@ -166,7 +159,7 @@ private slots:
     void dashedCentreLines() {
         QFETCH(int, dpi);
         QFETCH(bool, pdf);
-        SheetModel model = schoolModel("永", millimetres(150, 0, 40));
+        SheetModel model = schoolModel("永", 150, 0, 40);
         model.copybook.grid = CellGrid::Tian;
         model.copybook.school.gridColor = GridColor::Black;
         const QImage image = pdf ? pdfPages(exported(model, "tian.pdf"), dpi, {"-gray"}).value(0)
@@ -188,10 +181,10 @@ private slots:
 
     // 空心: a copy's ink lies within 0.35 mm of the filled copy's edge, none inside it.
     void hollowCopies() {
-        SchoolSettings s = millimetres(300);
-        s.fit = GlyphFit::Centred;
-        SheetModel model = schoolModel("永", s, 1);
+        SheetModel model = schoolModel("永", 300);
+        model.copybook.school.fit = GlyphFit::Centred;
         model.copybook.models = 0;
+        model.copybook.traces = 1;
         model.copybook.grid = CellGrid::None;
         model.copybook.lightness = 50;
         const QImage filled = sheetImage(sheetDocument(model), 0, 300);
@@ -218,14 +211,15 @@ private slots:
 
     // A5 across, titled, named and numbered, whole rows: two characters a page.
     void headerAndPageNumbers() {
-        SchoolSettings s = millimetres(150, 0, 40);
+        SheetModel model = schoolModel("天地人", 150, 0, 40);
+        SchoolSettings& s = model.copybook.school;
         s.paper = PaperSize::A5;
         s.landscape = true;
         s.title = "第一课 天地人";
         s.nameLine = true;
         s.pageNumbers = true;
         s.wholeRows = true;
-        const QString pdf = exported(schoolModel("天地人", s), "header.pdf");
+        const QString pdf = exported(model, "header.pdf");
         const QString info = programOutput("pdfinfo", {pdf});
         QVERIFY(info.contains("Pages:           2\n"));
         QVERIFY(info.contains("Page size:       595.276 x 419.528 pts"));

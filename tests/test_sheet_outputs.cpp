@@ -14,11 +14,6 @@ class SheetOutputsTest : public QObject {
     QImage plain;  // the sheet a new window shows
 
     QImage screen() const { return s->image().convertToFormat(QImage::Format_RGB32); }
-    // Saves the sheet through the menu entry `output` as `name`.
-    void save(const char* output, const QString& name) {
-        s->prompts->files = {s->path(name)};
-        s->action(output)->trigger();
-    }
     QLabel* openCopybook(const QString& text) {
         s->practise(text);
         return s->child<QLabel>("report");
@@ -97,9 +92,9 @@ private slots:
             s->window.Form_Resize();
             QCOMPARE(screen().pixelColor(2, 2), QColor(30, 30, 30));
         }
-        save("exportPng", "window.png");
-        save("saveBmp", "window.bmp");
-        save("exportPdf", "window.pdf");
+        s->exported("exportPng", "window.png");
+        s->exported("saveBmp", "window.bmp");
+        s->exported("exportPdf", "window.pdf");
         for (const char* name : {"command.png", "command.bmp", "command.pdf"}) {
             QProcess command;
             command.start(ZIGE_PROGRAM,
@@ -137,7 +132,7 @@ private slots:
         s->child<QPushButton>("fitColumns")->click();
         QCOMPARE(s->child<QComboBox>("Combo5")->currentText(), "11");
         QVERIFY(!report->text().contains("截去"));
-        save("exportPdf", "fitted.pdf");
+        s->exported("exportPdf", "fitted.pdf");
         const QImage page = pdfPages(s->path("fitted.pdf"), 40).value(0);
         QCOMPARE(countPixels(page.copy(page.width() - 20, 0, 20, page.height()), isInk), 0);
     }
@@ -184,7 +179,7 @@ private slots:
                 }
         });
         cancel.start(20);
-        save("exportPng", "book.png");
+        s->exported("exportPng", "book.png");
         QVERIFY(shown);
         QCOMPARE(QDir(s->folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"book.png"});

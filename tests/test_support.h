@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Test helpers for the widgets: scripted dialogs and the lists' edit field. The Gui-only ones
-// are in test_support_gui.h, which suites without widgets include alone.
+// Test helpers for the widgets; the Gui-only ones are in test_support_gui.h.
 #include <QComboBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -43,8 +42,7 @@ public:
     }
 };
 
-// The settings the windows keep between runs start empty, in the tests' own folder: no test
-// sees another's, nor the user's.
+// The windows' settings start empty, in the tests' own folder.
 inline void startWithoutSettings() {
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();

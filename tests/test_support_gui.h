@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Test helpers that need Qt Gui at most: colours, pixel sampling, files, an independent code
-// page 936 converter. The widgets' helpers are in test_support.h.
+// Test helpers needing Qt Gui at most; the widgets' are in test_support.h.
 #include <iconv.h>
 
 #include <QDir>
@@ -30,8 +29,7 @@ inline QRgb at(const QImage& image, int x, int y) {
     return image.pixel(int(x * dpr), int(y * dpr));
 }
 
-// The share of logical pixels on the run from (x0, y0), `steps` + 1 long in steps of (dx, dy),
-// that satisfy `test`.
+// The share of logical pixels from (x0, y0), `steps` + 1 by (dx, dy), that satisfy `test`.
 inline double shareOnSlant(const QImage& image, int x0, int y0, int dx, int dy, int steps,
                            bool (*test)(QRgb)) {
     int hits = 0;
@@ -52,8 +50,7 @@ inline int countPixels(const QImage& image, bool (*test)(QRgb)) {
     return n;
 }
 
-// The columns (Qt::Vertical) or rows that carry a straight line: a fifth or more as many
-// pixels passing `test` as the fullest one. Solid and dotted lines qualify, slanted ones not.
+// The columns (Qt::Vertical) or rows with a fifth or more of the fullest one's `test` pixels.
 inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
     const bool columns = along == Qt::Vertical;
     QList<int> counts(columns ? image.width() : image.height()), found;
@@ -82,8 +79,7 @@ inline QString installedCjkFamily() {
     return {};
 }
 
-// The character glibc gives for a two-byte code page 936 code, or "" where it has none:
-// a converter independent of the program's.
+// glibc's character for a two-byte code page 936 code, or "".
 inline QString iconvCp936(int lead, int trail) {
     static const iconv_t cd = iconv_open("UTF-8", "CP936");
     char in[2] = {char(lead), char(trail)}, out[16] = {};

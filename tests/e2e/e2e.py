@@ -1,8 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""End to end in a real X server with a window manager: installs zige, starts it under Xvfb and
-openbox for each scenario in scenarios/ and drives it with xdotool, checking screenshots and
-saved files with independent readers.
-
+"""Each scenario in scenarios/ on the installed zige under Xvfb and openbox.
 Usage: e2e.py BUILD_DIR [--scale N] [--screenshots DIR]
 """
 import argparse
