@@ -71,22 +71,16 @@ check(result.returncode == 0 and "7 个不是汉字的字符已略去" in result
 
 before = sorted(os.listdir(work))
 for arguments, status, named in [
-        (["--traces", "-1", "-o", "x.pdf"], 2, "--traces"),
-        (["--dpi", "0", "-o", "x.png"], 2, "--dpi"),
-        (["--dpi", "100000", "-o", "x.png"], 2, "--dpi"),
-        (["--grid", "hexagon", "-o", "x.pdf"], 2, "--grid"),
-        (["永"], 2, "-o"),
-        (["永", "-o", "x.txt"], 2, "x.txt"),
+        (["--traces", "-1", "-o", "x.pdf"], 2, "--traces"), (["--dpi", "0", "-o", "x.png"], 2, "--dpi"),
+        (["--dpi", "100000", "-o", "x.png"], 2, "--dpi"), (["--grid", "hexagon", "-o", "x.pdf"], 2, "--grid"),
+        (["永"], 2, "-o"), (["永", "-o", "x.txt"], 2, "x.txt"),
         (["永", "--columns", "5000", "--rows", "5000", "-o", "x.pdf"], 2, "字格"),
-        (["永", "-o", "missing/x.pdf"], 1, "文件夹不存在"),
-        (["--file", "missing.txt", "-o", "x.pdf"], 1, "missing.txt"),
+        (["永", "-o", "missing/x.pdf"], 1, "文件夹不存在"), (["--file", "missing.txt", "-o", "x.pdf"], 1, "missing.txt"),
         (["永", "--cell-width", "15", "-o", "x.pdf"], 2, "--columns 11"),
         (["永", "--cell-mm", "40", "--margin-mm", "50", "--paper", "A5", "--landscape", "--header",
           "-o", "x.png"], 2, "放不下"),
-        (["永", "--cell-mm", "7", "-o", "x.pdf"], 2, "--cell-mm"),
-        (["永", "--paper", "A6", "-o", "x.pdf"], 2, "--paper"),
-        (["--range", "1-10", "-o", "x.pdf"], 2, "--range"),
-        (["--level", "4", "-o", "x.pdf"], 2, "--level"),
+        (["永", "--cell-mm", "7", "-o", "x.pdf"], 2, "--cell-mm"), (["永", "--paper", "A6", "-o", "x.pdf"], 2, "--paper"),
+        (["--range", "1-10", "-o", "x.pdf"], 2, "--range"), (["--level", "4", "-o", "x.pdf"], 2, "--level"),
         (["--pinyin-style", "fancy", "-o", "x.pdf"], 2, "--pinyin-style")]:
     result = zige("copybook", *arguments)
     check(result.returncode == status and len(result.stderr.splitlines()) == 1 and named in result.stderr,

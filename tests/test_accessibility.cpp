@@ -12,8 +12,7 @@ using namespace zige::test;
 
 namespace {
 
-// What a screen reader announces a control by: its label, else its own name unless that is
-// its value.
+// What a screen reader announces a control by: its label, else its name unless it is its value.
 QString spokenName(QWidget* control) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QString name = accessible->text(QAccessible::Name);
@@ -43,12 +42,10 @@ private slots:
         QTest::addColumn<int>("controls");
         QTest::newRow("main window") << "vorel" << 24;
         QTest::newRow("sheet window") << "suchengge" << 17;
-        QTest::newRow("copybook dialog") << "copybookDialog" << 10;
-        QTest::newRow("copybook dialog, stroke order") << "copybookDialog:1" << 5;
-        QTest::newRow("copybook dialog, pinyin") << "copybookDialog:2" << 6;
-        QTest::newRow("copybook dialog, characters") << "copybookDialog:3" << 8;
-        QTest::newRow("copybook dialog, paper") << "copybookDialog:4" << 10;
-        QTest::newRow("copybook dialog, style") << "copybookDialog:5" << 6;
+        const int pages[] = {10, 5, 6, 8, 10, 6};  // the copybook dialog's pages
+        for (int page = 0; page < 6; ++page)
+            QTest::addRow("copybook dialog page %d", page)
+                << "copybookDialog:" + QString::number(page) << pages[page];
     }
     void tabReachesNamedControls() {
         QFETCH(QString, window);

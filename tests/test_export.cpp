@@ -55,8 +55,7 @@ private slots:
     }
     void cleanup() { s.reset(); }
 
-    // A4 pages of whole rows, their lines where the screen has them; print and preview give the
-    // PDF's pages, a copybook's pages its characters in turn.
+    // A4 pages of whole rows, lines as on screen; print and preview give the same, in order.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -150,7 +149,6 @@ private slots:
         const QString pdf = s->exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
         const QImage cell =
             pdfPages(pdf, 600, {"-x", "440", "-y", "400", "-W", "320", "-H", "320"}).value(0);
-        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
         const int border = qRound(shareOnRow(cell, 60, 10, 29, isPenLike) * 20);
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
         const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third

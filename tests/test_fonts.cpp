@@ -22,8 +22,8 @@ class FontsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The filter keeps, as given, names not starting (after spaces) with "@" or an ASCII letter;
-    // restore lists all. After every fill 楷体_GB2312, else 宋体, else nothing is selected.
+    // The filter drops names starting with "@" or an ASCII letter; every fill picks 楷体_GB2312,
+    // else 宋体.
     void fills_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("kept");

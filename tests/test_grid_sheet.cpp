@@ -31,8 +31,7 @@ std::pair<int, int> penNearSegment(const QImage& image, QRect region, QPointF a,
     return {on, off};
 }
 
-// The share of `from`'s ink that lands within a pixel of `to`'s ink when the box `source` (in
-// twips) is mapped onto `target`.
+// The share of `from`'s ink landing within a pixel of `to`'s when `source` maps onto `target`.
 double inkLanding(const QImage& from, const QImage& to, QRectF source, QRectF target) {
     const QTransform map =
         QTransform::fromTranslate(-source.left(), -source.top()) *
@@ -110,8 +109,7 @@ private slots:
         }
     }
 
-    // A refused value leaves drawing and ratio (a bad height still takes the new width); the
-    // bound is 32767 device pixels a side and 40000 cells.
+    // A refused value leaves drawing and ratio; 32767 device pixels a side, 40000 cells at most.
     void redraws_data() {
         QTest::addColumn<QString>("texts");
         QTest::addColumn<QSize>("size");
@@ -176,8 +174,7 @@ private slots:
         QTEST(ratio(), "expectedRatio");
     }
 
-    // Existing files, hidden too, are asked about; a failure is told with its reason, keeps the
-    // old file and leaves nothing behind.
+    // Existing files are asked about; a failure is told, keeps the old file, leaves nothing.
     void saving_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("yes");
@@ -232,8 +229,7 @@ private slots:
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
     }
 
-    // At a device pixel ratio of 2 the file is saved crisp at 96 dpi, and the bound counts
-    // device pixels.
+    // At a device pixel ratio of 2: saved crisp at 96 dpi, the bound in device pixels.
     void highDensity() {
         if (s->image().devicePixelRatio() != 2) QSKIP("needs a device pixel ratio of 2");
         s->prompts->files = {s->path("sheet.bmp")};
@@ -249,8 +245,7 @@ private slots:
         QCOMPARE(canvas()->size(), QSize(794, 1121));
     }
 
-    // A row on 8 columns: models, pale copies in the tint and lightness chosen under the grid's
-    // cross, plain cells; the other rows plain, and all once the text is gone.
+    // Models, pale copies in the chosen tint and lightness under the grid, then plain cells.
     void copybookRows_data() {
         QTest::addColumn<QList<int>>("settings");  // models, traces, lightness
         QTest::addColumn<QString>("tint");

@@ -35,8 +35,7 @@ private slots:
         for (const char32_t c : {U'A', U'丂', U'\U00020000'}) QCOMPARE(summary(c), "nothing");
     }
 
-    // Every G0 hanzi: kMandarin then kXHC1983's and kHanyuPinyin's readings, kRSUnicode with
-    // its CJKRadicals ideograph, kTotalStrokes and kTGH; the levels' ranges follow kTGH.
+    // Every G0 hanzi's readings, radical, strokes and kTGH number; the levels follow kTGH.
     void agreesWithUnihan() {
         const QString dir = ZIGE_UNICODE_DIR;
         QProcess bzip2;  // the three files, one after the other

@@ -129,8 +129,7 @@ private slots:
                     .startsWith("注意：所选字体「DejaVu Sans」不含此字"));
     }
 
-    // From zone/position `from` ("17/": none), `box` typed: typing ("^": at 0), deleting or a
-    // step. Only a character of the lists' zones chooses a code and redraws.
+    // Typing ("^": at 0), deleting or a step: only a character of the lists' zones redraws.
     void choosing_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("box");
@@ -194,8 +193,7 @@ private slots:
         QVERIFY(countPixels(w->view("Picture4"), isDark) < countPixels(overlaid, isDark));
     }
 
-    // Each code's character on a line, then "End"; a click on the box stops it. The user acting
-    // in its yields changes neither the order nor the views following it.
+    // Each code's character on a line, then "End", whatever the user does in its yields.
     void listing_data() {
         QTest::addColumn<int>("emptyAt");  // the yield in which the user empties the box; 0: never
         QTest::addColumn<int>("stopAt");   // the yield in which the user clicks the box; 0: never
@@ -252,8 +250,7 @@ private slots:
         QCOMPARE(w->questions(), QStringList(2, "提示: 点击按钮下方的文字显示框停止！ (Ok)"));
     }
 
-    // A listing paints at most once per display frame (by the screen's rate), the other views
-    // and lines only for a frame; its end is painted, and later changes paint as before.
+    // A listing paints once per display frame at most; its end, and later changes, are painted.
     void listingPaintsOncePerFrame() {
         QVERIFY(QTest::qWaitForWindowExposed(w->window));
         const double rate = w->window->screen()->refreshRate();
@@ -315,8 +312,7 @@ private slots:
         }
     }
 
-    // The window closed or destroyed in the hint or a yield: the listing and a filter stop and
-    // touch nothing after (the filter saw yields 6 to 20: fonts 0 to 14, five Chinese).
+    // The window closed or destroyed in a yield: the listing and a filter stop, touching nothing.
     void windowGoesAway_data() {
         QTest::addColumn<int>("goneAt");
         QTest::addColumn<int>("filterAt");  // 0: no filter

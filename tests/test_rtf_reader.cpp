@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The RTF reader: the character library, parser cases, hostile input, and editors' files
-// (tests/rtf_samples/, made with `pandoc -s -t rtf` and `soffice --convert-to rtf`).
+// The RTF reader: the library, parser cases, hostile input, files of pandoc and soffice.
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -73,8 +72,7 @@ private slots:
             {R"({\rtf1 \ansicpg936 \'d6\'d0\'CE\'C4})", u"中文"_s}, {R"({\rtf1 \ansicpg12345 \'e9})", u"é"_s},
             {R"({\rtf1 {\fonttbl{\f0 Times;}{\f1\fcharset134 S;}}\f0 caf\'e9 {\f1\'d6\'d0}\'e9})", u"café 中é"_s},
             {R"({\rtf1 {\fonttbl{\f1\fcharset136 X;}}\f1\'a4\'a4})", u"中"_s},
-            // \u: its fallback (a \'hh pair counts as one; \uc comes back after a group),
-            // surrogates, out of range, controls.
+            // \u: its fallback, surrogates, out of range, controls.
             {R"({\rtf1 \uc2\u20013\'d6\'d0x})", u"中x"_s}, {R"({\rtf1 {\uc2 x}\u20013?y})", u"x中y"_s},
             {R"({\rtf1 \u-10179?\u-8704?})", u"\U0001F600"_s}, {R"({\rtf1 \u-10179?x\u70000?y})", u"xy"_s},
             {"{\\rtf1 a\\'07\\'00\x01\\u7?\\u127?b}", u"ab"_s},

@@ -28,8 +28,7 @@ SheetModel schoolModel(const QString& text, int cell, int columnGap = 0, int row
     return model;
 }
 
-// Runs [first, last] of rows (Qt::Horizontal) or columns holding `share` of the fullest one's
-// pixels that pass `test`.
+// Runs [first, last] of rows (Qt::Horizontal) or columns with `share` of the fullest's `test` pixels.
 QList<QPair<int, int>> lineRuns(const QImage& image, Qt::Orientation along, bool (*test)(QRgb),
                                 double share) {
     const bool columns = along == Qt::Vertical;
@@ -166,7 +165,6 @@ private slots:
                                  : sheetImage(sheetDocument(model), 0, dpi);
         const auto columns = lineRuns(image, Qt::Vertical, isGrey, 0.85);
         const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 0.85);
-        // The first cell of the second row, which holds no character.
         const int top = rows[2].second + 1, bottom = rows[3].first - 1;
         const int middle = int(centre(columns[0]) + centre(columns[1])) / 2;
         std::pair<int, double> dashes{0, 0};

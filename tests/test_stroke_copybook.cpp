@@ -65,8 +65,7 @@ private slots:
         if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
     }
 
-    // Before the model's row, one cell per stroke, one red stroke in each, 14 a row; the last
-    // has its ink where the model has it, wherever the model is placed.
+    // One cell per stroke, one red stroke in each, the last's ink where the model's is.
     void strokeRowsAddOneStrokePerCell_data() {
         QTest::addColumn<QString>("character");
         QTest::addColumn<int>("strokes");
@@ -89,7 +88,6 @@ private slots:
                 const QImage c = cell(sheet, row, column);
                 if (countPixels(c, isMarked) == 0) continue;
                 QCOMPARE(row * 14 + column, marked++);  // in order, from the first cell
-                // More ink, and the stroke that was red is black now.
                 const int grown = countPixels(c, isInk), dark = countPixels(c, isDark);
                 QVERIFY2(grown > ink && dark > black, qPrintable(QString::number(marked)));
                 ink = grown;
@@ -106,8 +104,7 @@ private slots:
                  qPrintable(QTest::toString(whole) + QString(" ") + QTest::toString(printed)));
     }
 
-    // An entry's stroke rows precede it on its sheet; a dictation has none. Per row: inked and
-    // red cells.
+    // An entry's stroke rows precede it on its sheet; a dictation has none.
     void strokeRowsBeforeTheirEntry_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QList<int>>("inked");

@@ -23,8 +23,7 @@ class StrokeTableTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // GB2312's hanzi, each with Unihan's stroke count; every stroke one outline inside the box,
-    // holding at least half of its median's points.
+    // GB2312's hanzi with Unihan's stroke counts, each stroke one closed outline in the box.
     void strokesLieInTheirBox() {
         StrokeTable table(kTable);
         QVERIFY2(table.available(), qPrintable(table.problem()));
@@ -41,7 +40,6 @@ private slots:
             for (qsizetype i = 0; i < all.size(); ++i, ++strokes) {
                 const QPainterPath& outline = all[i].outline;
                 const QPolygonF& median = all[i].median;
-                // A point within a unit of the outline is in: the data's points are whole units.
                 const auto in = [&](QPointF p) {
                     return outline.intersects(QRectF(p - QPointF(1, 1), QSizeF(2, 2)));
                 };
@@ -105,7 +103,6 @@ private slots:
         std::vector<std::thread> threads;
         for (int t = 0; t < 4; ++t)
             threads.emplace_back([&, t] {
-                // In turns with a character all of them ask for, so each takes the other's.
                 for (qsizetype i = t; i < all.size(); i += 4)
                     for (const char32_t c : {all[i], U'永'})
                         wrong += shared.strokes(c).constLast().outline.boundingRect() != ink[c];

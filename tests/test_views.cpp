@@ -56,29 +56,24 @@ private slots:
         QTest::addColumn<QList<int>>("rows");  // none: as the columns
         QTest::addColumn<QList<Run>>("runs");
         // clang-format off
-        // The outline at 10 and 2410 twips is on pixels 1 and 161. Rice: dash-dot centre lines
-        // at 1210 twips (pixel 81) that start with a dash, and the diagonals.
+        // Rice: outline on pixels 1 and 161, dash-dot centre lines on 81, the diagonals.
         QTest::newRow("rice") << 0 << "" << QList{1, 81, 161} << QList<int>{} << QList<Run>{
             {81, 2, 0, 1, 158, .45, .8}, {2, 81, 1, 0, 158, .45, .8}, {2, 81, 0, 0, 0}, {81, 2, 0, 0, 0},
             {3, 3, 1, 1, 70, .4}, {3, 159, 1, -1, 70, .4}};
         // Nine squares: thirds at 810 and 1610 twips (pixels 54 and 107).
         QTest::newRow("nine squares") << 1 << "" << QList{1, 54, 107, 161} << QList<int>{}
             << QList<Run>{{54, 2, 0, 1, 158, .45}, {2, 107, 1, 0, 158, .45}};
-        // Eight trigrams: solid centre cross, inner square 730..1690 (49..113), corner cuts that
-        // start with a dash at (10, 730).
+        // Eight trigrams: solid centre cross, inner square 49..113, dashed corner cuts.
         QTest::newRow("eight trigrams") << 2 << "" << QList{1, 49, 81, 113, 161} << QList<int>{}
             << QList<Run>{{81, 1, 0, 1, 160}, {1, 81, 1, 0, 160}, {49, 49, 0, 1, 64, .45},
             {49, 113, 1, 0, 64, .45}, {49, 5, 0, 1, 35, 0, 0}, {1, 49, 0, 0, 0}, {49, 1, 0, 0, 0},
             {2, 48, 0, 0, 0}, {3, 47, 1, -1, 44, .4}};
-        // Quick grid (its pattern is checked on the grid sheet): heavy outline and centre cross
-        // two pixels wide (both found as lines; solid along one side each), light dash-dot
-        // thirds over the sides of a pale blue band.
+        // Quick grid: outline and cross two pixels wide, dash-dot thirds round a pale blue band.
         QTest::newRow("quick") << 3 << "" << QList{0, 1, 54, 80, 81, 107, 160, 161} << QList<int>{} << QList<Run>{
             {0, 2, 0, 1, 157}, {2, 160, 1, 0, 157}, {80, 2, 0, 1, 157}, {2, 81, 1, 0, 157}, {2, 54, 1, 0, 48, .45, .8},
             {54, 2, 0, 1, 77, .45}, {70, 40, 0, 0, 0, 1, 1, isPaleBlue}, {53, 40, 0, 0, 0, 1, 1, isWhite},
             {108, 40, 0, 0, 0, 1, 1, isWhite}};
-        // A box stretched to 3000 by 1500 twips: the far edge is clipped; the inner square at 910
-        // and 2110 across, 460 and 1060 down, its top-left cut 900 twips across and 450 down.
+        // A box stretched to 3000 by 1500 twips, its far edge clipped.
         QTest::newRow("eight trigrams stretched") << 2 << "width=3000 height=1500" << QList{1, 61, 101, 141}
             << QList{1, 31, 51, 71, 101} << QList<Run>{{61, 31, 0, 1, 40, .45}, {141, 31, 0, 1, 40, .45},
             {61, 31, 1, 0, 80, .45}, {3, 30, 2, -1, 25, .4}};
@@ -121,7 +116,7 @@ private slots:
             for (int i = 0; i < 4; ++i)  // clear of the collapsed grid
                 QCOMPARE(image(i).convertToFormat(QImage::Format_RGB32).copy(0, 0, 180, 180),
                          expected.copy(0, 0, 180, 180));
-            // The quick view alone, as a listing draws it, prints the same pixels in place.
+            // The quick view drawn in place, as a listing does, alike.
             canvases[3]->Cls();
             RefreshQuickView(*canvases[3], inputs, Canvas::TextReuse::Once);
             QCOMPARE(image(3).copy(0, 0, 180, 180), expected.copy(0, 0, 180, 180));

@@ -11,8 +11,7 @@
 
 namespace zige::test {
 
-// Runs `step` with its number (1, 2, ...) once in every pass over the event queue, so in every
-// yield of a handler, until it returns false.
+// Runs `step` with its number (1, 2, ...) in every pass over the event queue till it says false.
 class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
@@ -36,8 +35,7 @@ T* childOf(const QObject* parent, const char* name) {
     return child;
 }
 
-// A shown main window with scripted prompts, its own font names and library, held by a
-// QPointer so a test can destroy it inside a yield.
+// A shown main window with scripted prompts, font names and library; a test may destroy it.
 struct WindowUnderTest {
     explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
                              const QString& libraryPath = {})
