@@ -65,7 +65,6 @@ class Session:
                                    stderr=subprocess.DEVNULL)
         wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", env=self.env))
 
-    # ---- the program ----
     def start(self):
         """Starts the installed program from an unrelated folder; waits for the first paint."""
         self.log = open(self.work / "zige.log", "w")
@@ -97,7 +96,6 @@ class Session:
                 process.wait()
         shutil.rmtree(self.work, ignore_errors=True)
 
-    # ---- windows ----
     def window(self, name):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env,
                              capture_output=True, text=True).stdout.split()
@@ -143,8 +141,7 @@ class Session:
         return sheet
 
     def save_as(self, *files):
-        """Answers the save dialog, titled 另存为 in any locale, with the first of `files`, and
-        waits until all are written."""
+        """Answers the save dialog, titled 另存为 in any locale, and waits for all of `files`."""
         dialog = wait_for("the save dialog, titled 另存为", lambda: self.window("^另存为$"))
         time.sleep(1.0)
         self.focus(dialog)
@@ -154,7 +151,6 @@ class Session:
         wait_for(", ".join(f.name for f in files), lambda: all(f.exists() and f.stat().st_size > 0 for f in files))
         time.sleep(0.5)
 
-    # ---- input, in logical pixels of the window ----
     def focus(self, wid):
         run("xdotool", "windowactivate", "--sync", wid, env=self.env)
 
@@ -165,7 +161,6 @@ class Session:
     def key(self, *keys):
         run("xdotool", "key", "--clearmodifiers", *keys, env=self.env)
 
-    # ---- reading pixels ----
     def share(self, image, test, points):
         """The share of `points`, in logical pixels, whose colour passes `test`."""
         return sum(1 for x, y in points if test(image.getpixel((x * self.scale, y * self.scale)))) / len(points)

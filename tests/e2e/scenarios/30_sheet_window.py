@@ -32,7 +32,6 @@ def run(s):
     export(s, sheet, 2, pdf)
     subprocess.run(["pdftoppm", "-r", "96", "-png", "-singlefile", str(pdf), str(s.work / "page")], check=True)
     page = Image.open(s.work / "page.png").convert("RGB")
-    # The first cell's band (x from 1102.5 + 661.5 / 3 twips, y from 992.25) and a margin.
     check(page.getpixel((90, 80)) == (255, 255, 192), "light yellow band in the first cell of the PDF")
     check(page.getpixel((30, 30)) == (255, 255, 255), "white margin")
 
