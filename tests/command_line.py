@@ -9,6 +9,9 @@ import sys
 import tempfile
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).parent / "e2e"))
+from harness import check  # noqa: E402
+
 work = Path(tempfile.mkdtemp(prefix="zige-command-"))
 prefix = work / "prefix"
 subprocess.run(["cmake", "--install", sys.argv[1], "--prefix", str(prefix)], check=True, capture_output=True)
@@ -18,12 +21,6 @@ env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISP
 def zige(*arguments, stdin=None):
     return subprocess.run([str(prefix / "bin/zige"), *arguments], cwd=work, env=env, input=stdin,
                           capture_output=True, text=True, timeout=120)
-
-
-def check(condition, what):
-    if not condition:
-        sys.exit(f"FAIL: {what}")
-    print(f"ok: {what}")
 
 
 def poppler(tool, pdf):

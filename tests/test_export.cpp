@@ -42,8 +42,6 @@ class ExportTest : public QObject {
     std::shared_ptr<PrintingPrompts> prompts;
     std::unique_ptr<SheetUnderTest> s;
 
-    QImage screenSheet() const { return s->image().convertToFormat(QImage::Format_RGB32); }
-
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())  // and the other poppler tools
@@ -88,7 +86,7 @@ private slots:
         QCOMPARE(printed.size(), rowsPerPage.size());
         for (int k = 0; k < printed.size(); ++k) {
             s->typeAndPick(QString("Combo6=%1").arg(rowsPerPage[k]));
-            const QImage screen = screenSheet();
+            const QImage screen = s->screen();
             const QImage sheet =
                 screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
             for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal})
@@ -158,7 +156,7 @@ private slots:
     // At 300 dpi the lines are three pixels wide; too large an image is told, nothing written.
     void png() {
         const QImage image(s->exported("exportPng", "sheet") + ".png");  // the suffix is added
-        const QImage sheet = screenSheet();
+        const QImage sheet = s->screen();
         for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
             QList<int> scaled;
             for (int v : lines(sheet, along, isPen))

@@ -28,25 +28,7 @@ SheetModel schoolModel(const QString& text, int cell, int columnGap = 0, int row
     return model;
 }
 
-// Runs [first, last] of rows (Qt::Horizontal) or columns with `share` of the fullest's `test` pixels.
-QList<QPair<int, int>> lineRuns(const QImage& image, Qt::Orientation along, bool (*test)(QRgb),
-                                double share) {
-    const bool columns = along == Qt::Vertical;
-    QList<int> counts(columns ? image.width() : image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
-    const int fullest = *std::max_element(counts.begin(), counts.end());
-    QList<QPair<int, int>> runs;
-    for (int i = 0; i < counts.size(); ++i) {
-        if (fullest == 0 || counts[i] < share * fullest) continue;
-        if (!runs.isEmpty() && runs.last().second == i - 1)
-            runs.last().second = i;
-        else
-            runs.append({i, i});
-    }
-    return runs;
-}
-double centre(QPair<int, int> run) { return (run.first + run.second) / 2.0; }
+double centre(std::pair<int, int> run) { return (run.first + run.second) / 2.0; }
 
 bool isGrey(QRgb c) { return qGray(c) < 160; }
 bool isGridRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; }
@@ -108,7 +90,7 @@ private slots:
         const double pxPerMm = 600 / 25.4;
         for (auto [along, count, gap] : {std::tuple{Qt::Vertical, cells[0], lengths[1]},
                                          {Qt::Horizontal, cells[1], lengths[2]}}) {
-            const QList<QPair<int, int>> borders = lineRuns(page, along, isGrey, 0.5);
+            const QList<std::pair<int, int>> borders = lineRuns(page, along, isGrey, 50);
             QCOMPARE(borders.size(), gap ? 2 * count : count + 1);
             for (int i = 1; i < borders.size(); ++i) {
                 const double expected = (gap && i % 2 == 0 ? gap : lengths[0]) / 10.0;
@@ -135,8 +117,8 @@ private slots:
         model.placement.fontName = family;
         model.copybook.grid = CellGrid::Square;
         const QImage image = sheetImage(sheetDocument(model), 0, 300);
-        const auto columns = lineRuns(image, Qt::Vertical, isGridRed, 0.5);
-        const auto rows = lineRuns(image, Qt::Horizontal, isGridRed, 0.5);
+        const auto columns = lineRuns(image, Qt::Vertical, isGridRed, 50);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGridRed, 50);
         const QRect cell(QPoint(columns[0].second + 1, rows[0].second + 1),
                          QPoint(columns[1].first - 1, rows[1].first - 1));
         const QPointF offset = QRectF(inkBox(image.copy(cell), isDark)).center() -
@@ -163,8 +145,8 @@ private slots:
         model.copybook.school.gridColor = GridColor::Black;
         const QImage image = pdf ? pdfPages(exported(model, "tian.pdf"), dpi, {"-gray"}).value(0)
                                  : sheetImage(sheetDocument(model), 0, dpi);
-        const auto columns = lineRuns(image, Qt::Vertical, isGrey, 0.85);
-        const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 0.85);
+        const auto columns = lineRuns(image, Qt::Vertical, isGrey, 85);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 85);
         const int top = rows[2].second + 1, bottom = rows[3].first - 1;
         const int middle = int(centre(columns[0]) + centre(columns[1])) / 2;
         std::pair<int, double> dashes{0, 0};

@@ -13,7 +13,6 @@ class SheetOutputsTest : public QObject {
     std::unique_ptr<SheetUnderTest> s;
     QImage plain;  // the sheet a new window shows
 
-    QImage screen() const { return s->image().convertToFormat(QImage::Format_RGB32); }
     QLabel* openCopybook(const QString& text) {
         s->practise(text);
         return s->child<QLabel>("report");
@@ -26,7 +25,7 @@ private slots:
     }
     void init() {
         s = std::make_unique<SheetUnderTest>();
-        plain = screen();
+        plain = s->screen();
     }
     void cleanup() {
         s.reset();
@@ -75,13 +74,13 @@ private slots:
             if (auto* button = s->window.findChild<QPushButton*>(name)) button->click();
         }
         s->typeAndPick("Combo5=8 Combo6=3 Combo4=4 Combo9=16");
-        const QImage shown = screen();
+        const QImage shown = s->screen();
         if (dark) {
             QPalette darkDesktop(QColor(30, 30, 30), QColor(30, 30, 30));  // white text
             darkDesktop.setColor(QPalette::Base, QColor(30, 30, 30));
             QGuiApplication::setPalette(darkDesktop);
             s->window.Form_Resize();
-            QCOMPARE(screen().pixelColor(2, 2), QColor(30, 30, 30));
+            QCOMPARE(s->screen().pixelColor(2, 2), QColor(30, 30, 30));
         }
         for (const auto& [entry, type] :
              {std::pair{"exportPng", "png"}, {"saveBmp", "bmp"}, {"exportPdf", "pdf"}}) {

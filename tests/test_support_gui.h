@@ -50,15 +50,30 @@ inline int countPixels(const QImage& image, bool (*test)(QRgb)) {
     return n;
 }
 
-// The columns (Qt::Vertical) or rows with a fifth or more of the fullest one's `test` pixels.
-inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
+// Runs [first, last] of columns (Qt::Vertical) or rows with `percent` % or more as many pixels
+// passing `test` as the fullest one: straight lines, solid or dotted, not slanted ones.
+inline QList<std::pair<int, int>> lineRuns(const QImage& image, Qt::Orientation along,
+                                           bool (*test)(QRgb), int percent) {
     const bool columns = along == Qt::Vertical;
-    QList<int> counts(columns ? image.width() : image.height()), found;
+    QList<int> counts(columns ? image.width() : image.height());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
     const int fullest = counts.isEmpty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    for (int i = 0; i < counts.size(); ++i)
-        if (fullest > 0 && counts[i] * 5 >= fullest) found.append(i);
+    QList<std::pair<int, int>> runs;
+    for (int i = 0; i < counts.size(); ++i) {
+        if (fullest == 0 || counts[i] * 100 < percent * fullest) continue;
+        if (!runs.isEmpty() && runs.last().second == i - 1)
+            runs.last().second = i;
+        else
+            runs.append({i, i});
+    }
+    return runs;
+}
+// Each column or row of the runs at 20 %.
+inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
+    QList<int> found;
+    for (auto [first, last] : lineRuns(image, along, test, 20))
+        for (int i = first; i <= last; ++i) found.append(i);
     return found;
 }
 

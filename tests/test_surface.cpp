@@ -78,12 +78,8 @@ private slots:
             VectorCanvas(painter, QRectF(0, 0, 2775, 2775)).fillPath(square, rgb(255, 0, 0));
         }
         for (const QImage& image : {box->Image(), page}) {
-            QRect ink;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (!isWhite(image.pixel(x, y))) ink |= QRect(x, y, 1, 1);
             const bool dpr2 = image.devicePixelRatio() == 2;
-            QCOMPARE(ink, dpr2 ? QRect(41, 41, 40, 40) : QRect(20, 20, 21, 21));
+            QCOMPARE(inkBox(image), dpr2 ? QRect(41, 41, 40, 40) : QRect(20, 20, 21, 21));
             QCOMPARE(countPixels(image, isRed), dpr2 ? 40 * 40 : 19 * 19);
         }
     }

@@ -109,6 +109,7 @@ struct SheetUnderTest {
     }
     QAction* action(const char* name) const { return child<QAction>(name); }
     QImage image() const { return child<PictureBox>("Picture2")->Image(); }
+    QImage screen() const { return image().convertToFormat(QImage::Format_RGB32); }
     QString path(const QString& name) const { return folder.filePath(name); }
     // Triggers the menu entry `output`, its save dialog answering `name`; the file's path.
     QString exported(const char* output, const QString& name) const {
