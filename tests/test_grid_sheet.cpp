@@ -314,10 +314,9 @@ private slots:
         if (family.isEmpty()) QSKIP("no CJK font installed");
         s.reset();
         WindowUnderTest main({family});
-        main.pick("Combo5", "200");  // the grid box: left, top, width, height
-        main.pick("Combo6", "50");
-        main.pick("Combo7", "2000");
-        main.pick("Combo8", "2600");
+        for (auto [list, value] :
+             {std::pair{"Combo5", "200"}, {"Combo6", "50"}, {"Combo7", "2000"}, {"Combo8", "2600"}})
+            main.pick(list, value);  // the grid box: left, top, width, height
         const QRectF box(200, 50, 2000, 2600), cell(20 * kUnit, 18 * kUnit, 44 * kUnit, 44 * kUnit);
         main.click("Command7");
         SheetWindow* sheet = main.window->sheetWindow();
