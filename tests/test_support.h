@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 #include <functional>
 #include <optional>
 
@@ -42,9 +43,12 @@ public:
     }
 };
 
-// The windows' settings start empty, in the tests' own folder.
+// The windows' settings start empty, in a folder of this process alone: not the user's, nor
+// those of the same suite running at the same time from another build.
 inline void startWithoutSettings() {
+    static const QTemporaryDir folder;
     QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings().clear();
 }
 
