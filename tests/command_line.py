@@ -10,7 +10,7 @@ import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).parent / "e2e"))
-from harness import check  # noqa: E402
+from harness import check, skip  # noqa: E402
 
 work = Path(tempfile.mkdtemp(prefix="zige-command-"))
 prefix = work / "prefix"
@@ -34,8 +34,7 @@ for option in ("--help", "--version"):
     result = zige(option)
     check(result.returncode == 0 and result.stdout and not result.stderr, f"zige {option} answers")
 if not all(shutil.which(tool) for tool in ("pdfinfo", "pdffonts", "pdftotext")):
-    print("SKIP: poppler-utils is not installed")
-    sys.exit(77)
+    skip("poppler-utils is not installed")
 
 # 30 characters from standard input: two pages, fonts embedded, the characters in order.
 text = "永字八法天地玄黄宇宙洪荒日月盈昃辰宿列张寒来暑往秋收冬藏闰余成岁"

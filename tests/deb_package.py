@@ -14,7 +14,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).parent / "e2e"))
 import harness  # noqa: E402
-from harness import check  # noqa: E402
+from harness import check, skip  # noqa: E402
 
 FILES = {"/usr/bin/zige -> ../lib/zige/zige", "/usr/lib/zige/zige", "/usr/lib/zige/hz.txt",
          "/usr/lib/zige/strokes.bin", "/usr/share/applications/zige.desktop",
@@ -30,11 +30,6 @@ def sh(*command, env=None):
     if result.returncode != 0:
         sys.exit(f"FAIL: {' '.join(command)} ended with {result.returncode}:\n{result.stdout}{result.stderr}")
     return result.stdout
-
-
-def skip(why):
-    print(f"SKIP: {why}")
-    sys.exit(77)
 
 
 def check_copyright(text):

@@ -31,13 +31,12 @@ private slots:
         QCOMPARE(QSet<char32_t>(characters.begin(), characters.end()).size(), 6763);
         const QRectF box(0, 0, 1024, 1024);
         QStringList wrong;
-        int strokes = 0;
         for (const char32_t character : characters) {
             const QList<Stroke> all = table.strokes(character);
             const std::optional<HanziFacts> facts = hanziFacts(character);
             if (!facts || facts->strokes != all.size())
                 wrong << QString::fromUcs4(&character, 1) + QString::number(all.size());
-            for (qsizetype i = 0; i < all.size(); ++i, ++strokes) {
+            for (qsizetype i = 0; i < all.size(); ++i) {
                 const QPainterPath& outline = all[i].outline;
                 const QPolygonF& median = all[i].median;
                 const auto in = [&](QPointF p) {
@@ -51,7 +50,6 @@ private slots:
             }
         }
         QCOMPARE(wrong.join(u' '), QString());
-        QCOMPARE(strokes, 71826);
         // Top-down and in writing order: 三 from its top stroke, 川 from its left one.
         QList<qreal> down, across;
         for (const Stroke& stroke : table.strokes(U'三')) down << stroke.median[0].y();

@@ -10,10 +10,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).parent))
 import harness  # noqa: E402
 
-tool = harness.missing_tool()
-if tool:
-    print(f"SKIP: {tool} is not installed")
-    sys.exit(77)
+if harness.missing_tool():
+    harness.skip(f"{harness.missing_tool()} is not installed")
 
 parser = argparse.ArgumentParser()
 parser.add_argument("build")

@@ -32,6 +32,11 @@ def wait_for(what, probe, timeout=30):
     sys.exit(f"FAIL: timed out waiting for {what}")
 
 
+def skip(why):
+    print(f"SKIP: {why}")
+    sys.exit(77)
+
+
 def check(condition, what):
     if not condition:
         sys.exit(f"FAIL: {what}")
