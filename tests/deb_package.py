@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The Debian package of a build: made by CPack, read back with dpkg-deb, checked by lintian and
-its copyright file read; then installed, started in a real X server and removed again, only as
-root holding dpkg's lock, where no zige nor any of its files is installed (else skipped).
-Usage: deb_package.py BUILD_DIR
+"""The Debian package: made by CPack, read back, checked by lintian; as root where no zige is,
+installed, started in Xvfb and removed. Usage: deb_package.py BUILD_DIR
 """
 import fcntl
 import io
@@ -16,7 +14,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).parent / "e2e"))
 import harness  # noqa: E402
-from harness import check  # noqa: E402
+from harness import check, skip  # noqa: E402
 
 FILES = {"/usr/bin/zige -> ../lib/zige/zige", "/usr/lib/zige/zige", "/usr/lib/zige/hz.txt",
          "/usr/lib/zige/strokes.bin", "/usr/share/applications/zige.desktop",
@@ -34,14 +32,8 @@ def sh(*command, env=None):
     return result.stdout
 
 
-def skip(why):
-    print(f"SKIP: {why}")
-    sys.exit(77)
-
-
 def check_copyright(text):
-    """Lintian reads a copyright file's format only in source packages: a header naming the format,
-    then paragraphs of files with their copyright and licence, every licence's text given once."""
+    """The machine-readable format, which lintian checks only in source packages."""
     paragraphs = [dict(re.findall(r"^(\S+): ?(.*(?:\n .*)*)", p, re.M)) for p in text.strip().split("\n\n")]
     named = {p["License"].split("\n")[0] for p in paragraphs[1:] if "License" in p}
     given = {p["License"].split("\n")[0] for p in paragraphs[1:] if "\n" in p.get("License", "")}

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sheet window's PDF pages, printed pages and 300 dpi PNG, read back with poppler's tools
-// and held against the sheet on the screen canvas.
+// The sheet window's PDF, printout and PNG, read back with poppler against the screen.
 #include <QPrinter>
 
 #include "window_under_test.h"
@@ -43,14 +42,6 @@ class ExportTest : public QObject {
     std::shared_ptr<PrintingPrompts> prompts;
     std::unique_ptr<SheetUnderTest> s;
 
-    QImage screenSheet() const { return s->image().convertToFormat(QImage::Format_RGB32); }
-    // Triggers a menu entry whose save dialog answers `name`.
-    QString exported(const char* output, const QString& name) {
-        prompts->files = {s->path(name)};
-        s->action(output)->trigger();
-        return s->path(name);
-    }
-
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())  // and the other poppler tools
@@ -62,9 +53,7 @@ private slots:
     }
     void cleanup() { s.reset(); }
 
-    // A4 pages with no image, each of whole rows, every straight line where the screen's canvas
-    // has it (a pixel either way at 96 dpi); too wide or tall is cut at the paper's edge. Print
-    // and preview give the PDF's pages; a copybook's pages hold its characters in turn.
+    // A4 pages of whole rows, lines as on screen; print and preview give the same, in order.
     void pdfAndPrint_data() {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("texts");
@@ -88,7 +77,7 @@ private slots:
         QFETCH(QString, practice);
         if (!practice.isEmpty()) s->practise(practice);
         s->typeAndPick(texts);
-        const QString file = exported("exportPdf", "sheet.pdf");
+        const QString file = s->exported("exportPdf", "sheet.pdf");
         const QString info = programOutput("pdfinfo", {"-f", "1", "-l", "99", file});
         QVERIFY(info.contains(QString("Pages:           %1\n").arg(rowsPerPage.size())));
         QCOMPARE(info.count("size:  595.276 x 841.89 pts (A4)"), rowsPerPage.size());
@@ -97,7 +86,7 @@ private slots:
         QCOMPARE(printed.size(), rowsPerPage.size());
         for (int k = 0; k < printed.size(); ++k) {
             s->typeAndPick(QString("Combo6=%1").arg(rowsPerPage[k]));
-            const QImage screen = screenSheet();
+            const QImage screen = s->screen();
             const QImage sheet =
                 screen.copy(QRect(QPoint(0, 0), printed[k].size()).intersected(screen.rect()));
             for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal})
@@ -108,7 +97,6 @@ private slots:
         s->typeAndPick(texts);
         prompts->printFile = s->path("printed.pdf");
         s->action(qPrintable(output))->trigger();
-        // The printer's media box is in whole points; what is drawn is the same, pixel for pixel.
         const QList<QImage> exportedPages = pdfPages(file, 150),
                             printedPages = pdfPages(s->path("printed.pdf"), 150);
         QCOMPARE(printedPages.size(), exportedPages.size());
@@ -117,7 +105,6 @@ private slots:
             QVERIFY(common.width() >= 1240 && common.height() >= 1754);
             QCOMPARE(printedPages[k].copy(common), exportedPages[k].copy(common));
         }
-        // Each page holds its rows' characters, a model and three pale copies each, as text.
         for (int k = 0, first = 0; k < rowsPerPage.size(); first += rowsPerPage[k++]) {
             QStringList rows;
             for (QChar c : practice.mid(first, rowsPerPage[k])) rows << QString(4, c);
@@ -137,13 +124,12 @@ private slots:
         QVERIFY(QDir(s->folder.path()).isEmpty());
     }
 
-    // A copybook of two sheets: the files that exist are asked about once, before any is written;
-    // a save whose second page fails leaves no new file and the old ones as they were.
+    // Two sheets: existing files are asked about once; a failing second page leaves nothing new.
     void copybookPages() {
         s->practise(QString(30, u'永'));
         QVERIFY(writeFile(s->path("book-2.png"), "old"));
         prompts->answers = {Prompts::Answer::No};
-        exported("exportPng", "book.png");
+        s->exported("exportPng", "book.png");
         QCOMPARE(prompts->asked.value(0).text, "要保存的 2 个文件中有 1 个已经存在（“" +
                                                    s->path("book-2.png") + "”），是否覆盖？");
         QVERIFY(writeFile(s->path("set.bmp"), "old") && QDir(s->folder.path()).mkdir("set-2.bmp"));
@@ -156,24 +142,21 @@ private slots:
         QCOMPARE(fileBytes(s->path("book-2.png")) + fileBytes(s->path("set.bmp")), "oldold");
     }
 
-    // At 600 dpi a 1-pixel line is 1/96 inch wide (6.25 pixels), and dotted lines are dots:
-    // one width on, two off.
+    // At 600 dpi a 1-pixel line is 1/96 inch wide, and a dotted line one width on, two off.
     void trueSize() {
-        const QString pdf = exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
+        const QString pdf = s->exported("exportPdf", "sheet") + ".pdf";  // the suffix is added
         const QImage cell =
             pdfPages(pdf, 600, {"-x", "440", "-y", "400", "-W", "320", "-H", "320"}).value(0);
-        // The first cell's left border at 1102.5 twips (459.4 px), its first third at 1323.
         const int border = qRound(shareOnRow(cell, 60, 10, 29, isPenLike) * 20);
         QVERIFY2(border == 6 || border == 7, qPrintable(QString::number(border)));
         const double dotted = shareOnRow(cell, 105, 25, 100, isPenLike);  // the upper third
         QVERIFY2(dotted > 0.28 && dotted < 0.42, qPrintable(QString::number(dotted)));
     }
 
-    // At 300 dpi the lines are three pixels wide at 300/96 of the canvas's positions. Too large
-    // an image is told with its size, and nothing is written.
+    // At 300 dpi the lines are three pixels wide; too large an image is told, nothing written.
     void png() {
-        const QImage image(exported("exportPng", "sheet") + ".png");  // the suffix is added
-        const QImage sheet = screenSheet();
+        const QImage image(s->exported("exportPng", "sheet") + ".png");  // the suffix is added
+        const QImage sheet = s->screen();
         for (Qt::Orientation along : {Qt::Vertical, Qt::Horizontal}) {
             QList<int> scaled;
             for (int v : lines(sheet, along, isPen))
@@ -181,7 +164,7 @@ private slots:
             QVERIFY(near(scaled, lines(image, along, isPen)));
         }
         s->typeAndPick("Combo5=1 Combo1=3200");
-        exported("exportPng", "wide.png");
+        s->exported("exportPng", "wide.png");
         QCOMPARE(prompts->asked.value(0).text,
                  "无法保存文件“" + s->path("wide.png") +
                      "”：300 dpi 的图片太大（37152 × 3503 像素），或内存不足");

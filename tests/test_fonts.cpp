@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The font list: the filter's test, the preferred font after every fill, and a restore run
-// inside a filter. The window going away in a rebuild is in the main window's suite.
+// The font list: the filter, the preferred font after every fill, a restore inside a filter.
 #include <QtTest>
 
 #include "fonts/font_list.h"
@@ -23,10 +22,8 @@ class FontsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The filter keeps, as given, the names that begin, after spaces only, neither with "@" nor
-    // with one of the 26 ASCII letters in either case ("_" lies between the two); restore lists
-    // them all again. After every fill 楷体_GB2312, else 宋体, else nothing is selected, whatever
-    // was before.
+    // The filter drops names starting with "@" or an ASCII letter; every fill picks 楷体_GB2312,
+    // else 宋体.
     void fills_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("kept");
@@ -56,8 +53,7 @@ private slots:
         QCOMPARE(seen, (QStringList{chosen, kept.join('|'), chosen, names.join('|'), chosen}));
     }
 
-    // A filter counts on its button with the window live; a restore in its 101st yield refills
-    // the list, then the filter goes on from where it was. Both captions come back.
+    // A restore in a filter's 101st yield refills the list; the filter goes on where it was.
     void restoreDuringFilter() {
         QStringList names = manyFontNames(), wrong;
         names[5] = kSongTi;

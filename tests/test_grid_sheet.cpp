@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid sheet window driven headless: the sheet on its canvas, refused values, the scroll
-// bars, saving as BMP, the copybook through its dialog, and opening it from the main window.
+// The grid sheet window driven headless: its sheet, refused values, saving, the copybook.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,8 +31,7 @@ std::pair<int, int> penNearSegment(const QImage& image, QRect region, QPointF a,
     return {on, off};
 }
 
-// The share of `from`'s ink that lands within a pixel of `to`'s ink when the box `source` (in
-// twips) is mapped onto `target`.
+// The share of `from`'s ink landing within a pixel of `to`'s when `source` maps onto `target`.
 double inkLanding(const QImage& from, const QImage& to, QRectF source, QRectF target) {
     const QTransform map =
         QTransform::fromTranslate(-source.left(), -source.top()) *
@@ -65,8 +63,7 @@ private slots:
     void init() { s = std::make_unique<SheetUnderTest>(); }
     void cleanup() { s.reset(); }
 
-    // The cells wherever the lists put them: borders, solid crosses and dotted thirds are the
-    // sheet's only straight lines, and the first cell shows the whole quick-grid pattern.
+    // Borders, crosses and thirds are the only straight lines; the first cell is a quick grid.
     void cells_data() {
         QTest::addColumn<QString>("texts");
         for (const char* texts : {"Combo1=30 Combo2=20", "Combo5=1 Combo9=20", "Combo3=0 Combo4=3"})
@@ -96,7 +93,7 @@ private slots:
         QCOMPARE(shareOnColumn(sheet, px(x + W / 2), y0, y1, isPen), 1.0);  // a solid cross
         const double dotted = shareOnRow(sheet, px(y + H / 3 * 2), x0 + 1, x1 - 1, isPen);
         QVERIFY2(dotted > 0.3 && dotted < 0.75, "dotted thirds");
-        // The band between the thirds is light yellow under the lines, and nothing else is.
+        // Only the band between the thirds is light yellow.
         const QRect band(QPoint(xa + 1, y0 + 1), QPoint(xb - 1, y1 - 1));
         QVERIFY(countPixels(sheet.copy(band), isYellow) > band.width() * band.height() * 3 / 4);
         QCOMPARE(countPixels(sheet.copy(QRect(QPoint(x0, y0), QPoint(x1, y1))), isYellow),
@@ -112,9 +109,7 @@ private slots:
         }
     }
 
-    // Sizes and counts, none included, and what is refused: a failing step leaves the drawing
-    // and the ratio, a failing height still takes the new width, and the rest of the resize
-    // runs. The bound: 32767 device pixels a side, 40000 cells.
+    // A refused value leaves drawing and ratio; 32767 device pixels a side, 40000 cells at most.
     void redraws_data() {
         QTest::addColumn<QString>("texts");
         QTest::addColumn<QSize>("size");
@@ -155,8 +150,7 @@ private slots:
             QCOMPARE(countPixels(sheet, isInk) > 0, outcome == Drawn);
     }
 
-    // Typed text waits for a pick or a resize, also when Return ends it on the text of an entry; a
-    // pick from the popup redraws at once (from 14 columns to 15).
+    // Typed text, even ended by Return, waits; a pick from the popup redraws (14 to 15 columns).
     void onlyAPickRedraws_data() {
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("expectedRatio");
@@ -180,8 +174,7 @@ private slots:
         QTEST(ratio(), "expectedRatio");
     }
 
-    // The whole sheet is saved. Existing files, hidden ones too, are asked about; a failure is
-    // told, with its reason in Chinese, keeps the old file and leaves nothing behind.
+    // Existing files are asked about; a failure is told, keeps the old file, leaves nothing.
     void saving_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("yes");
@@ -204,7 +197,7 @@ private slots:
         QFETCH(QStringList, asked);
         QDir dir(s->folder.path());
         QVERIFY(dir.mkdir("folder.bmp") && dir.mkdir("locked"));
-        // Root may write anywhere: into the locked folder the save runs as nobody.
+        // Root writes anywhere: into the locked folder the save runs as nobody.
         QVERIFY(chmod(QFile::encodeName(dir.path()), 0755) == 0);
         QVERIFY(chmod(QFile::encodeName(s->path("locked")), 0555) == 0);
         const bool asNobody = name.startsWith("locked/") && geteuid() == 0;
@@ -213,7 +206,7 @@ private slots:
         const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden);
         s->prompts->files = {s->path(name)};
         s->prompts->answers = {yes ? Prompts::Answer::Yes : Prompts::Answer::No};
-        // A file size limit stops the writes short as a full disk does, in this process only.
+        // A file size limit stops the writes as a full disk does.
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         const bool full = asked.join("").contains("大小");
@@ -236,8 +229,7 @@ private slots:
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), entries);  // no leftovers
     }
 
-    // At a device pixel ratio of 2 (test_grid_sheet_hidpi): the file is saved at 96 dpi without
-    // blended colours, and the bound counts device pixels (64 Mi), so 16383 pixels wide is refused.
+    // At a device pixel ratio of 2: saved crisp at 96 dpi, the bound in device pixels.
     void highDensity() {
         if (s->image().devicePixelRatio() != 2) QSKIP("needs a device pixel ratio of 2");
         s->prompts->files = {s->path("sheet.bmp")};
@@ -253,8 +245,7 @@ private slots:
         QCOMPARE(canvas()->size(), QSize(794, 1121));
     }
 
-    // A copybook's row on 8 columns: models, pale copies in the tint and lightness chosen under
-    // the grid's solid cross, then plain cells; the other rows, and all once the text is gone.
+    // Models, pale copies in the chosen tint and lightness under the grid, then plain cells.
     void copybookRows_data() {
         QTest::addColumn<QList<int>>("settings");  // models, traces, lightness
         QTest::addColumn<QString>("tint");
@@ -308,8 +299,7 @@ private slots:
         QCOMPARE(s->image(), plain);
     }
 
-    // One row per character: blanks and line breaks are none, and a character no installed font
-    // can draw (𠀀) is left out, so these 29 fill a sheet of 29 rows and take two of 28.
+    // One row per character, none for blanks, line breaks and 𠀀 (no font has it): 29 rows.
     void copybookSheets() {
         s->practise(QString::fromUcs4(U"永 字\r\n𠀀\t八") + QString(26, u'永'));
         s->typeAndPick("Combo6=29");
@@ -318,17 +308,15 @@ private slots:
         QCOMPARE(s->action("nextSheet")->text(), "下一页（第 1/2 页）");
     }
 
-    // A model sits in its cell as the quick-grid view shows it in a grid box neither square nor
-    // at the view's corner: either's ink, mapped between box and cell, lands on the other's.
+    // A model sits in its cell as the quick view shows it in a non-square offset grid box.
     void copybookFollowsTheGridBox() {
         const QString family = installedCjkFamily();
         if (family.isEmpty()) QSKIP("no CJK font installed");
         s.reset();
         WindowUnderTest main({family});
-        main.pick("Combo5", "200");  // the grid box: left, top, width, height
-        main.pick("Combo6", "50");
-        main.pick("Combo7", "2000");
-        main.pick("Combo8", "2600");
+        for (auto [list, value] :
+             {std::pair{"Combo5", "200"}, {"Combo6", "50"}, {"Combo7", "2000"}, {"Combo8", "2600"}})
+            main.pick(list, value);  // the grid box: left, top, width, height
         const QRectF box(200, 50, 2000, 2600), cell(20 * kUnit, 18 * kUnit, 44 * kUnit, 44 * kUnit);
         main.click("Command7");
         SheetWindow* sheet = main.window->sheetWindow();

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Unihan table as the program reads it: readings, radical, strokes and common-characters
-// number of the GB2312 hanzi, and the common-characters table's levels.
-// Unihan itself is read where Debian's unicode-data is installed.
+// The Unihan table as the program reads it, against Unihan itself where unicode-data is.
 #include <QHash>
 #include <QProcess>
 #include <QtTest>
@@ -12,8 +10,7 @@ using namespace zige;
 
 namespace {
 
-// "zhǎng,cháng 168' 长 4 127", the facts in the table's own notation so that a mismatch prints
-// readably, or "nothing".
+// "zhǎng,cháng 168' 长 4 127", or "nothing".
 QString summary(char32_t character) {
     const std::optional<HanziFacts> f = hanziFacts(character);
     if (!f) return "nothing";
@@ -32,17 +29,13 @@ class HanziFactsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A reading users asked for and a simplified radical (Unihan's values are held below for
-    // all); nothing below the first entry, between two, or beyond the last.
+    // A simplified radical; nothing before the first entry, between two, or after the last.
     void facts() {
         QCOMPARE(summary(U'长'), "zhǎng,cháng 168' 长 4 127");
         for (const char32_t c : {U'A', U'丂', U'\U00020000'}) QCOMPARE(summary(c), "nothing");
     }
 
-    // Every hanzi of GB2312, by Unihan's own G0 source, has in the table the first value of
-    // kMandarin followed by the other readings of kXHC1983 and kHanyuPinyin, the first value
-    // of kRSUnicode and kTotalStrokes, the CJKRadicals ideograph of that radical and its kTGH
-    // number; and the common-characters table's ranges follow kTGH.
+    // Every G0 hanzi's readings, radical, strokes and kTGH number; the levels follow kTGH.
     void agreesWithUnihan() {
         const QString dir = ZIGE_UNICODE_DIR;
         QProcess bzip2;  // the three files, one after the other
@@ -96,8 +89,7 @@ private slots:
         }
         QCOMPARE(actual, expected);
 
-        // Level, places within it, and the table's numbers they stand for; 3401 and 3501 are not
-        // GB2312's.
+        // Level, places, and the numbers they stand for (3401 and 3501 are not GB2312's).
         const int ranges[][5] = {{1, 1, 100, 1, 100},     {1, 3400, 3600, 3400, 3500},
                                  {2, 1, 100, 3501, 3600}, {3, 1600, 9999, 8100, 8105},
                                  {3, -5, 0, 1, 0},        {4, 1, 10, 1, 0}};

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window driven headless: codes against glibc's iconv, the information lines, choosing
-// characters, the redraw triggers, and the listing with the window going away in its yields.
+// The main window driven headless: codes, information lines, choosing, redraws, the listing.
 #include <QtTest>
 
 #include "canvas/glyph_cache.h"
@@ -61,8 +60,7 @@ private slots:
         QVERIFY(w->window->isVisible());
     }
 
-    // hz.txt missing, a folder, or the library (in a folder of the test's own). The whole text
-    // takes the library size and the chosen font, and follows both lists with the caret kept.
+    // hz.txt missing, a folder, or the library: the text follows both lists, the caret kept.
     void libraryView_data() {
         QTest::addColumn<QString>("beside");
         QTest::addColumn<QString>("shown");
@@ -90,8 +88,7 @@ private slots:
         QVERIFY(formattedAs(library, 20, "Arial") && library->textCursor().position() == 7);
     }
 
-    // Both ways for every code of zones 1 to 87 that code page 936 assigns (55/90 is in the
-    // information lines).
+    // Both ways for every code of zones 1 to 87 that code page 936 assigns.
     void everyCodeAgreesWithCodePage936() {
         QStringList wrong;
         int hanzi = 0;
@@ -109,8 +106,7 @@ private slots:
         QCOMPARE(hanzi, 6763);
     }
 
-    // The information lines of a hanzi (grid box of another height, or unreadable), an empty
-    // code, a symbol, a GBK-only and a non-BMP character, none; the font line.
+    // The information lines of every kind of character, and the font line.
     void infoLines() {
         const QString empty = CharFromZonePosition(55, 90), box = " · 字格 42.3 × 42.3 mm";
         const QString hanzi = "啊 a · 口部 · 10 画 · 区位 1601 · GB B0A1 · U+554A";
@@ -133,9 +129,7 @@ private slots:
                     .startsWith("注意：所选字体「DejaVu Sans」不含此字"));
     }
 
-    // From zone/position `from` ("17/": none) with `box` typed and blank views: typing (at 0
-    // after "^"), deleting, previous or next. Only a character of the lists' zones chooses a code
-    // and redraws; typed text is cut to its first character.
+    // Typing ("^": at 0), deleting or a step: only a character of the lists' zones redraws.
     void choosing_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("box");
@@ -180,8 +174,7 @@ private slots:
         QTEST(w->lists() + ' ' + w->window->CurrentChar + ' ' + text2->text() +
                   (countPixels(w->view(), isRed) ? " drawn" : ""),
               "after");
-        // A step's button comes back, failed or not, with the focus on the position list; the
-        // information line follows typing even where nothing is redrawn.
+        // A step's button comes back with the focus on the position list; typing sets the line.
         if (box == "X")
             QVERIFY(w->child(button)->isEnabled() && w->combo("Combo3")->hasFocus());
         else
@@ -200,9 +193,7 @@ private slots:
         QVERIFY(countPixels(w->view("Picture4"), isDark) < countPixels(overlaid, isDark));
     }
 
-    // Each code's character on a line, "End" after the last, the button counting; a click on the
-    // box stops it. In the complete run the user picks, types, steps and opens the sheet window
-    // in its yields: the order holds, the views follow, and it ends on the lists' character.
+    // Each code's character on a line, then "End", whatever the user does in its yields.
     void listing_data() {
         QTest::addColumn<int>("emptyAt");  // the yield in which the user empties the box; 0: never
         QTest::addColumn<int>("stopAt");   // the yield in which the user clicks the box; 0: never
@@ -259,9 +250,7 @@ private slots:
         QCOMPARE(w->questions(), QStringList(2, "提示: 点击按钮下方的文字显示框停止！ (Ok)"));
     }
 
-    // A listing paints at most once per display frame (by the screen's rate, not the pacer's);
-    // the other views and the information lines are drawn only for a frame, with the quick view's
-    // last character. Its last state is painted when it ends, and later changes paint as before.
+    // A listing paints once per display frame at most; its end, and later changes, are painted.
     void listingPaintsOncePerFrame() {
         QVERIFY(QTest::qWaitForWindowExposed(w->window));
         const double rate = w->window->screen()->refreshRate();
@@ -275,7 +264,6 @@ private slots:
         QList<std::pair<QString, QImage>> frames;  // the character and the rice view at a frame
         QStringList problems;
         int paints = 0, paintsAtEnd = 0, framesSincePass = 0;
-        // Filters run last-installed first: this one sees only what the listing's pacer lets by.
         EventWatch watch([&](QObject* watched, QEvent* event) {
             if (event->type() == QEvent::UpdateRequest && w->list()->text().toInt() > 0) {
                 requests.append(clock.nsecsElapsed() / 1e6);
@@ -305,7 +293,6 @@ private slots:
         });
         QCOMPARE(problems, QStringList());
         QVERIFY2(requests.size() >= 5, "the window did not follow the listing");
-        // Our clock reads each request a moment after the pacer's; one read late shortens a gap.
         for (qsizetype i = 1; i < requests.size(); ++i)
             QVERIFY2(requests[i] - requests[i - 1] >= 0.75 * frame, "two paints in one frame");
         QTRY_VERIFY2(paints > paintsAtEnd, "the end of the listing is not painted");
@@ -315,7 +302,6 @@ private slots:
         for (const auto& [character, image] : frames) {
             w->window->CurrentChar = character;
             w->window->RefreshViews();
-            // A glyph rasterised afresh may differ at its edges, another glyph in hundreds.
             const QImage drawn = w->view();
             int differ = 0;
             for (int y = 0; y < image.height(); ++y)
@@ -326,13 +312,11 @@ private slots:
         }
     }
 
-    // In the program's own event loop, the listing and a filter started in its 5th yield stop
-    // where the window went (closed or destroyed, in the hint or in yield 20) and touch nothing
-    // after; the filter saw yields 6 to 20, fonts 0 to 14, five of them Chinese.
+    // The window closed or destroyed in a yield: the listing and a filter stop, touching nothing.
     void windowGoesAway_data() {
         QTest::addColumn<int>("goneAt");
         QTest::addColumn<int>("filterAt");  // 0: no filter
-        // Listing caption, lines, last; filter caption, fonts. Nothing: the window is destroyed.
+        // Listing caption, lines, last; filter caption, fonts; "": destroyed.
         QTest::addColumn<QString>("left");
         // clang-format off
         QTest::newRow("closed in the hint") << 0 << 0 << "获取汉字 1 before, 过滤 300";

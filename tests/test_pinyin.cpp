@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The practice text's helpers: typed pinyin read and printed with tone marks, a character's
-// readings, readings typed after characters, words, practice-text files in UTF-8 or GB18030
-// and characters from the common-characters table.
+// The practice text's helpers: pinyin, typed readings, words, text files, the table's characters.
 #include <QtTest>
 
 #include "text/hanzi_facts.h"
@@ -15,8 +13,7 @@ class PinyinTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each typed syllable (the row's name) as printed, then its letters and tone; "-" for no
-    // syllable.
+    // Each typed syllable (the row's name) as printed, its letters and tone; "-": none.
     void syllables_data() {
         QTest::addColumn<QString>("expected");
         // clang-format off
@@ -46,8 +43,7 @@ private slots:
         QCOMPARE(changed, QStringList());
     }
 
-    // A practice text's words, each character with the reading it is shown with; "!" marks a
-    // typed reading that is none of the character's own, used as typed.
+    // A text's words, each character with its shown reading; "!": a typed one not its own.
     void typedReadings_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
@@ -75,8 +71,7 @@ private slots:
         QTEST(words.join(' '), "shown");
     }
 
-    // Places of a level in the table's order, those already in the text left out when asked,
-    // and places whose character is beyond GB2312 counted (瞭 is level 1's 3401).
+    // A level's places in order, those in the text left out when asked, beyond GB2312 counted.
     void fromTheTable() {
         const TableChoice first = tableCharacters(1, 1, 5, "乙 十(shí)", true);
         QCOMPARE(first.characters, "一 二 丁");
@@ -86,8 +81,7 @@ private slots:
         QCOMPARE((QList<int>{late.added, late.outside}), (QList<int>{2, 1}));
     }
 
-    // The same text as GB18030 bytes (one character beyond GBK in four bytes) and as UTF-8
-    // with and without a byte order mark; bytes valid in neither give nothing.
+    // GB18030 (four bytes beyond GBK) and UTF-8 with or without a mark alike; neither: nothing.
     void textFiles() {
         const QString text = "长(cháng)行𠀀\n";
         QCOMPARE(decodeTextFile("\xB3\xA4(ch\xA8\xA2ng)\xD0\xD0\x95\x32\x82\x36\n"), text);

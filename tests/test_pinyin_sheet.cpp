@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pinyin on a copybook's pixels: four evenly spaced lines over each row, the letters in the
-// middle space with tone marks above and tails below it, a word's characters and readings in
-// adjacent cells, and dictation pages with empty cells followed by their answers.
+// Pinyin on a copybook's pixels: the four lines, words, dictation and its answers.
 #include <QtTest>
 
 #include "canvas/canvas.h"
@@ -66,9 +64,7 @@ private slots:
         if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
     }
 
-    // A syllable over its model: the band's four lines, three equal spaces; letters without
-    // ascenders fill most of the middle space and stay in it, a tone mark rises above line 2,
-    // the tail of g drops below line 3; centred over the cell.
+    // Four evenly spaced lines; letters fill the middle space, marks above, tails below.
     void fourLines_data() {
         QTest::addColumn<bool>("markAbove");
         QTest::addColumn<bool>("tailBelow");
@@ -103,8 +99,7 @@ private slots:
         QVERIFY(std::abs(letterBox.center().x() - band.center().x()) <= 2);
     }
 
-    // A word takes adjacent cells: 学习's row draws, cell for cell with the pinyin above, what
-    // the rows of 学 and of 习 draw, the model and then its pale copy as a whole word.
+    // 学习 takes adjacent cells, each as the row of 学 or of 习 draws it.
     void wordRow() {
         SheetModel word = pinyinModel("学习");
         word.copybook.words = true;
@@ -119,8 +114,7 @@ private slots:
             QCOMPARE(strip(row, column), strip(column % 2 ? xi : xue, column / 2));
     }
 
-    // Dictation: pinyin over empty cells, then on a sheet of their own the answers, the same
-    // rows with their models and no pale copies.
+    // Dictation: pinyin over empty cells, then a sheet of answers without pale copies.
     void dictationAndAnswers() {
         SheetModel model = pinyinModel("学习");
         model.copybook.words = model.copybook.dictation = model.copybook.answers = true;

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The RTF reader: the character library, tokenizer and parser cases, hostile input, and files
-// written by real editors (tests/rtf_samples/: the .rtf were made from the .md/.html beside them
-// with `pandoc -s -t rtf` and `soffice --headless --convert-to rtf`; the .txt is the text).
+// The RTF reader: the library, parser cases, hostile input, files of pandoc and soffice.
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -49,8 +47,7 @@ class TestRtfReader : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    // The 6763 GB2312 characters in code order under two headings and 72 zone labels; nothing
-    // else, such as the unassigned codes 0xD7FA..0xD7FE.
+    // The 6763 GB2312 characters in code order under 2 headings and 72 zone labels, no more.
     void characterLibrary() {
         QTextDocument document;
         QVERIFY(zige::loadRichTextFile(kSource + u"/data/hz.txt"_s, document));
@@ -75,8 +72,7 @@ private slots:
             {R"({\rtf1 \ansicpg936 \'d6\'d0\'CE\'C4})", u"中文"_s}, {R"({\rtf1 \ansicpg12345 \'e9})", u"é"_s},
             {R"({\rtf1 {\fonttbl{\f0 Times;}{\f1\fcharset134 S;}}\f0 caf\'e9 {\f1\'d6\'d0}\'e9})", u"café 中é"_s},
             {R"({\rtf1 {\fonttbl{\f1\fcharset136 X;}}\f1\'a4\'a4})", u"中"_s},
-            // \u: its fallback (a \'hh pair counts as one; \uc comes back after a group),
-            // surrogates, out of range, controls.
+            // \u: its fallback, surrogates, out of range, controls.
             {R"({\rtf1 \uc2\u20013\'d6\'d0x})", u"中x"_s}, {R"({\rtf1 {\uc2 x}\u20013?y})", u"x中y"_s},
             {R"({\rtf1 \u-10179?\u-8704?})", u"\U0001F600"_s}, {R"({\rtf1 \u-10179?x\u70000?y})", u"xy"_s},
             {"{\\rtf1 a\\'07\\'00\x01\\u7?\\u127?b}", u"ab"_s},
@@ -145,8 +141,7 @@ private slots:
         QTEST(lookOf(document, needle), "look");
     }
 
-    // Files: one too big is refused and leaves the document alone; plain text is read as code
-    // page 936; a flood of paragraphs (QTextDocument's minutes and gigabytes) is cut.
+    // Files: too big is refused, plain text read as code page 936, a flood of paragraphs cut.
     void initTestCase() {
         QVERIFY(writeFile(dir.filePath(u"big.txt"_s), "{\\rtf1 x}" + QByteArray(4 << 20, ' ')));
         QVERIFY(writeFile(dir.filePath(u"plain.txt"_s),
@@ -163,7 +158,6 @@ private slots:
                  {"big.txt", "keep"}, {"plain.txt", "中文\n第二行"}, {"flood.rtf", "a"}, {"flood.txt", "a"}})
             QTest::newRow(name) << QString::fromLatin1(name) << expected;
         // clang-format on
-        // Files written by editors, against the text beside them.
         const QDir samples(kSource + u"/tests/rtf_samples"_s);
         const QStringList names = samples.entryList({u"*.rtf"_s}, QDir::Files, QDir::Name);
         QVERIFY(names.size() >= 3);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// School copybook pages read back as a user gets them: the PDF through poppler (pdfinfo,
-// pdftoppm, pdftotext), the images at 96 and 300 dpi.
+// School copybook pages read back: the PDF through poppler, the images at 96 and 300 dpi.
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,51 +14,26 @@ using namespace zige::test;
 
 namespace {
 
-// A copybook of `text` with the school settings `s`, one model and no copies by default.
-SheetModel schoolModel(const QString& text, const SchoolSettings& s, int traces = 0) {
+// A copybook of `text` in school cells of `cell` tenths of a millimetre, one model, no copies.
+SheetModel schoolModel(const QString& text, int cell, int columnGap = 0, int rowGap = 0) {
     SheetModel model;
     model.copybook.text = text;
-    model.copybook.school = s;
-    model.copybook.traces = traces;
+    model.copybook.traces = 0;
     model.placement.fontName = installedCjkFamily();
-    return model;
-}
-
-SchoolSettings millimetres(int cell, int columnGap = 0, int rowGap = 0) {
-    SchoolSettings s;
+    SchoolSettings& s = model.copybook.school;
     s.millimetres = true;
     s.cell = cell;
     s.columnGap = columnGap;
     s.rowGap = rowGap;
-    return s;
+    return model;
 }
 
-// The straight lines of `image` across (Qt::Horizontal) or down: runs of rows or columns
-// holding at least `share` of the fullest one's pixels that pass `test`, as [first, last].
-QList<QPair<int, int>> lineRuns(const QImage& image, Qt::Orientation along, bool (*test)(QRgb),
-                                double share) {
-    const bool columns = along == Qt::Vertical;
-    QList<int> counts(columns ? image.width() : image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
-    const int fullest = *std::max_element(counts.begin(), counts.end());
-    QList<QPair<int, int>> runs;
-    for (int i = 0; i < counts.size(); ++i) {
-        if (fullest == 0 || counts[i] < share * fullest) continue;
-        if (!runs.isEmpty() && runs.last().second == i - 1)
-            runs.last().second = i;
-        else
-            runs.append({i, i});
-    }
-    return runs;
-}
-double centre(QPair<int, int> run) { return (run.first + run.second) / 2.0; }
+double centre(std::pair<int, int> run) { return (run.first + run.second) / 2.0; }
 
 bool isGrey(QRgb c) { return qGray(c) < 160; }
 bool isGridRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 110 && qBlue(c) < 110; }
 
-// How many runs of pixels passing `test` lie down column x from `top` to `bottom`, and their
-// share of its pixels.
+// The runs of pixels passing `test` down column x, and their share of it.
 std::pair<int, double> inkRuns(const QImage& image, int x, int top, int bottom,
                                bool (*test)(QRgb)) {
     int runs = 0;
@@ -91,9 +65,7 @@ private slots:
         QImageReader::setAllocationLimit(256);  // megabytes: a page at 600 dpi
     }
 
-    // The cells fill the paper inside 15 mm margins as whole cells at their exact size: in the
-    // PDF at 600 dpi every border lies a cell (or a gap) from the last within 0.1 mm, 0.3 mm
-    // wide, as many columns and rows as fit.
+    // At 600 dpi every border lies a cell (or gap) from the last within 0.1 mm, 0.3 mm wide.
     void cellsAtTheirSize_data() {
         QTest::addColumn<PaperSize>("paper");
         QTest::addColumn<QList<int>>("lengths");  // cell, column gap, row gap in tenths of mm
@@ -109,9 +81,8 @@ private slots:
         QFETCH(QList<int>, lengths);
         QFETCH(QList<int>, cells);
         QFETCH(QString, size);
-        SchoolSettings s = millimetres(lengths[0], lengths[1], lengths[2]);
-        s.paper = paper;
-        SheetModel model = schoolModel("永", s);
+        SheetModel model = schoolModel("永", lengths[0], lengths[1], lengths[2]);
+        model.copybook.school.paper = paper;
         model.copybook.grid = CellGrid::Square;
         const QString pdf = exported(model, "cells.pdf");
         QVERIFY(programOutput("pdfinfo", {pdf}).contains("Page size:       " + size));
@@ -119,7 +90,7 @@ private slots:
         const double pxPerMm = 600 / 25.4;
         for (auto [along, count, gap] : {std::tuple{Qt::Vertical, cells[0], lengths[1]},
                                          {Qt::Horizontal, cells[1], lengths[2]}}) {
-            const QList<QPair<int, int>> borders = lineRuns(page, along, isGrey, 0.5);
+            const QList<std::pair<int, int>> borders = lineRuns(page, along, isGrey, 50);
             QCOMPARE(borders.size(), gap ? 2 * count : count + 1);
             for (int i = 1; i < borders.size(); ++i) {
                 const double expected = (gap && i % 2 == 0 ? gap : lengths[0]) / 10.0;
@@ -132,8 +103,7 @@ private slots:
         }
     }
 
-    // 居中 puts the font's em box in the middle of the cell: a symmetric character's ink centre
-    // lies within 5 % of the cell's side from the cell's centre, in each free CJK face.
+    // 居中: a symmetric character's ink centre within 5 % of the cell's, in each CJK face.
     void centredCharacter_data() {
         QTest::addColumn<QString>("family");
         for (const char* family : {"AR PL UKai CN", "AR PL UMing CN", "WenQuanYi Zen Hei"})
@@ -142,14 +112,13 @@ private slots:
     void centredCharacter() {
         QFETCH(QString, family);
         if (!QFontDatabase::families().contains(family)) QSKIP("face not installed");
-        SchoolSettings s = millimetres(200);
-        s.fit = GlyphFit::Centred;
-        SheetModel model = schoolModel("十", s);
+        SheetModel model = schoolModel("十", 200);
+        model.copybook.school.fit = GlyphFit::Centred;
         model.placement.fontName = family;
         model.copybook.grid = CellGrid::Square;
         const QImage image = sheetImage(sheetDocument(model), 0, 300);
-        const auto columns = lineRuns(image, Qt::Vertical, isGridRed, 0.5);
-        const auto rows = lineRuns(image, Qt::Horizontal, isGridRed, 0.5);
+        const auto columns = lineRuns(image, Qt::Vertical, isGridRed, 50);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGridRed, 50);
         const QRect cell(QPoint(columns[0].second + 1, rows[0].second + 1),
                          QPoint(columns[1].first - 1, rows[1].first - 1));
         const QPointF offset = QRectF(inkBox(image.copy(cell), isDark)).center() -
@@ -160,8 +129,7 @@ private slots:
                      QString("%1, %2 px in %3").arg(offset.x()).arg(offset.y()).arg(cell.width())));
     }
 
-    // 田字格 as printed: solid borders and dashed centre lines, seven dashes in a 15 mm cell
-    // about 60 % ink, in the images at 96 and 300 dpi and in the PDF.
+    // 田字格: solid borders, centre lines of seven dashes in a 15 mm cell, about 60 % ink.
     void dashedCentreLines_data() {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<bool>("pdf");
@@ -172,14 +140,13 @@ private slots:
     void dashedCentreLines() {
         QFETCH(int, dpi);
         QFETCH(bool, pdf);
-        SheetModel model = schoolModel("永", millimetres(150, 0, 40));
+        SheetModel model = schoolModel("永", 150, 0, 40);
         model.copybook.grid = CellGrid::Tian;
         model.copybook.school.gridColor = GridColor::Black;
         const QImage image = pdf ? pdfPages(exported(model, "tian.pdf"), dpi, {"-gray"}).value(0)
                                  : sheetImage(sheetDocument(model), 0, dpi);
-        const auto columns = lineRuns(image, Qt::Vertical, isGrey, 0.85);
-        const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 0.85);
-        // The first cell of the second row, which holds no character.
+        const auto columns = lineRuns(image, Qt::Vertical, isGrey, 85);
+        const auto rows = lineRuns(image, Qt::Horizontal, isGrey, 85);
         const int top = rows[2].second + 1, bottom = rows[3].first - 1;
         const int middle = int(centre(columns[0]) + centre(columns[1])) / 2;
         std::pair<int, double> dashes{0, 0};
@@ -192,13 +159,12 @@ private slots:
         QCOMPARE(inkRuns(image, int(centre(columns[0])), top, bottom, isGrey), std::pair(1, 1.0));
     }
 
-    // 空心: a copy to trace is the glyph's outline alone: its ink lies within 0.35 mm of the
-    // filled copy's edge and none inside it, but for a few pixels smoothed differently.
+    // 空心: a copy's ink lies within 0.35 mm of the filled copy's edge, none inside it.
     void hollowCopies() {
-        SchoolSettings s = millimetres(300);
-        s.fit = GlyphFit::Centred;
-        SheetModel model = schoolModel("永", s, 1);
+        SheetModel model = schoolModel("永", 300);
+        model.copybook.school.fit = GlyphFit::Centred;
         model.copybook.models = 0;
+        model.copybook.traces = 1;
         model.copybook.grid = CellGrid::None;
         model.copybook.lightness = 50;
         const QImage filled = sheetImage(sheetDocument(model), 0, 300);
@@ -223,17 +189,17 @@ private slots:
                  qPrintable(QString("%1 %2 %3").arg(ink).arg(offEdge).arg(inside)));
     }
 
-    // A5 across with a title, the name line and page numbers, whole rows: each character's
-    // copies fill its row, then a row to write in, two characters a page, each headed and numbered.
+    // A5 across, titled, named and numbered, whole rows: two characters a page.
     void headerAndPageNumbers() {
-        SchoolSettings s = millimetres(150, 0, 40);
+        SheetModel model = schoolModel("天地人", 150, 0, 40);
+        SchoolSettings& s = model.copybook.school;
         s.paper = PaperSize::A5;
         s.landscape = true;
         s.title = "第一课 天地人";
         s.nameLine = true;
         s.pageNumbers = true;
         s.wholeRows = true;
-        const QString pdf = exported(schoolModel("天地人", s), "header.pdf");
+        const QString pdf = exported(model, "header.pdf");
         const QString info = programOutput("pdfinfo", {pdf});
         QVERIFY(info.contains("Pages:           2\n"));
         QVERIFY(info.contains("Page size:       595.276 x 419.528 pts"));

@@ -16,8 +16,7 @@ constexpr double kUnit = 11907.0 / 216 / 1440 * kDpi;
 
 bool isMarked(QRgb c) { return qRed(c) > 200 && qGreen(c) < 120 && qBlue(c) < 120; }
 
-// The image `zige copybook` writes for `arguments` (the default sheet, no grid, no pale copies
-// unless they say otherwise); what it says on standard error goes to `errors`.
+// The image `zige copybook` writes for `arguments` (no grid nor pale copies by default).
 QImage copybook(const QStringList& arguments, const QString& program = ZIGE_PROGRAM,
                 QString* errors = nullptr) {
     QTemporaryDir folder;
@@ -66,10 +65,7 @@ private slots:
         if (installedCjkFamily().isEmpty()) QSKIP("no CJK font installed");
     }
 
-    // Before the model's row, one cell per stroke: the ink grows cell by cell with one red
-    // stroke in each, going on in the next row past the 14th; the model's row has no red. The
-    // last stroke cell, the whole character, has its ink where the model has it, wherever the
-    // model is placed.
+    // One cell per stroke, one red stroke in each, the last's ink where the model's is.
     void strokeRowsAddOneStrokePerCell_data() {
         QTest::addColumn<QString>("character");
         QTest::addColumn<int>("strokes");
@@ -92,7 +88,6 @@ private slots:
                 const QImage c = cell(sheet, row, column);
                 if (countPixels(c, isMarked) == 0) continue;
                 QCOMPARE(row * 14 + column, marked++);  // in order, from the first cell
-                // More ink, and the stroke that was red is black now.
                 const int grown = countPixels(c, isInk), dark = countPixels(c, isDark);
                 QVERIFY2(grown > ink && dark > black, qPrintable(QString::number(marked)));
                 ink = grown;
@@ -109,9 +104,7 @@ private slots:
                  qPrintable(QTest::toString(whole) + QString(" ") + QTest::toString(printed)));
     }
 
-    // An entry's stroke rows come first, each of a word's characters in turn, and stay on one
-    // sheet with the entry's own rows; a dictation has none. Per sheet row of the first sheet:
-    // the cells with ink, and the cells with a red stroke.
+    // An entry's stroke rows precede it on its sheet; a dictation has none.
     void strokeRowsBeforeTheirEntry_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QList<int>>("inked");
@@ -142,8 +135,7 @@ private slots:
         QCOMPARE(markedCells, marked);
     }
 
-    // A copy to trace of the first two strokes lies where the stroke row's second cell has
-    // them, in each tracing style: pale, it covers them; hollow, a thin line round each.
+    // A copy of the first two strokes lies on the stroke row's second cell, filled or hollow.
     void tracesShowTheirFirstStrokes_data() {
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("filled");
@@ -179,7 +171,7 @@ private slots:
         QCOMPARE(areas(cell(sheet, 0, 0, 40), isMarked), 25);
     }
 
-    // A damaged table: the status line says so, and the copybook is the one without strokes.
+    // A damaged table is told, and the copybook is the plain one.
     void damagedTableLeavesAPlainCopybook() {
         QTemporaryDir folder;
         const QString program = folder.filePath("zige");

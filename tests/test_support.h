@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Test helpers for the widgets: scripted dialogs and the lists' edit field. The Gui-only ones
-// are in test_support_gui.h, which suites without widgets include alone.
+// Test helpers for the widgets; the Gui-only ones are in test_support_gui.h.
 #include <QComboBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 #include <functional>
 #include <optional>
 
@@ -43,10 +43,12 @@ public:
     }
 };
 
-// The settings the windows keep between runs start empty, in the tests' own folder: no test
-// sees another's, nor the user's.
+// The windows' settings start empty, in a folder of this process alone: not the user's, nor
+// those of the same suite running at the same time from another build.
 inline void startWithoutSettings() {
+    static const QTemporaryDir folder;
     QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings().clear();
 }
 

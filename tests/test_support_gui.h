@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Test helpers that need Qt Gui at most: colours, pixel sampling, files, an independent code
-// page 936 converter. The widgets' helpers are in test_support.h.
+// Test helpers needing Qt Gui at most; the widgets' are in test_support.h.
 #include <iconv.h>
 
 #include <QDir>
@@ -30,8 +29,7 @@ inline QRgb at(const QImage& image, int x, int y) {
     return image.pixel(int(x * dpr), int(y * dpr));
 }
 
-// The share of logical pixels on the run from (x0, y0), `steps` + 1 long in steps of (dx, dy),
-// that satisfy `test`.
+// The share of logical pixels from (x0, y0), `steps` + 1 by (dx, dy), that satisfy `test`.
 inline double shareOnSlant(const QImage& image, int x0, int y0, int dx, int dy, int steps,
                            bool (*test)(QRgb)) {
     int hits = 0;
@@ -52,16 +50,30 @@ inline int countPixels(const QImage& image, bool (*test)(QRgb)) {
     return n;
 }
 
-// The columns (Qt::Vertical) or rows that carry a straight line: a fifth or more as many
-// pixels passing `test` as the fullest one. Solid and dotted lines qualify, slanted ones not.
-inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
+// Runs [first, last] of columns (Qt::Vertical) or rows with `percent` % or more as many pixels
+// passing `test` as the fullest one: straight lines, solid or dotted, not slanted ones.
+inline QList<std::pair<int, int>> lineRuns(const QImage& image, Qt::Orientation along,
+                                           bool (*test)(QRgb), int percent) {
     const bool columns = along == Qt::Vertical;
-    QList<int> counts(columns ? image.width() : image.height()), found;
+    QList<int> counts(columns ? image.width() : image.height());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) counts[columns ? x : y] += test(image.pixel(x, y));
     const int fullest = counts.isEmpty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    for (int i = 0; i < counts.size(); ++i)
-        if (fullest > 0 && counts[i] * 5 >= fullest) found.append(i);
+    QList<std::pair<int, int>> runs;
+    for (int i = 0; i < counts.size(); ++i) {
+        if (fullest == 0 || counts[i] * 100 < percent * fullest) continue;
+        if (!runs.isEmpty() && runs.last().second == i - 1)
+            runs.last().second = i;
+        else
+            runs.append({i, i});
+    }
+    return runs;
+}
+// Each column or row of the runs at 20 %.
+inline QList<int> lines(const QImage& image, Qt::Orientation along, bool (*test)(QRgb)) {
+    QList<int> found;
+    for (auto [first, last] : lineRuns(image, along, test, 20))
+        for (int i = first; i <= last; ++i) found.append(i);
     return found;
 }
 
@@ -82,8 +94,7 @@ inline QString installedCjkFamily() {
     return {};
 }
 
-// The character glibc gives for a two-byte code page 936 code, or "" where it has none:
-// a converter independent of the program's.
+// glibc's character for a two-byte code page 936 code, or "".
 inline QString iconvCp936(int lead, int trail) {
     static const iconv_t cd = iconv_open("UTF-8", "CP936");
     char in[2] = {char(lead), char(trail)}, out[16] = {};

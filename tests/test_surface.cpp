@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drawing surface and the controls both windows build on: numbers from list texts, the
-// canvas, the lists, Qt's own texts. Built for device pixel ratios 1 and 2.
+// The canvas and controls both windows build on, at device pixel ratios 1 and 2.
 #include "core/numbers.h"
 #include "core/step_failed.h"
 #include "core/translations.h"
@@ -50,8 +49,7 @@ private slots:
     // The scroll bars' pages round as the lists do.
     void pagesRoundHalvesToEven() { QCOMPARE(toInt16(378.5), std::int16_t(378)); }
 
-    // Both widths, and a line of no length, cover whole device pixels at their place, and
-    // nothing beside them.
+    // Lines of both widths, and of no length, cover whole device pixels and nothing beside.
     void linesCoverWholePixelsAtTheirPlace() {
         canvas().Line(10, 1210, 2410, 1210);  // pixel row 81, columns 1..161
         canvas().DrawWidth = 2;
@@ -68,8 +66,7 @@ private slots:
         QCOMPARE(countPixels(image, isRed), dpr * dpr * (161 + 2 * 161 - 2 + 4));
     }
 
-    // A filled outline is smoothed in device pixels, on the screen and on a page: a square on
-    // half logical pixels has pale edges at a device pixel ratio of 1, and none at 2.
+    // A square on half logical pixels has pale edges at a device pixel ratio of 1, none at 2.
     void outlinesFillSmoothlyInDevicePixels() {
         QPainterPath square;
         square.addRect(QRectF(307.5, 307.5, 300, 300));  // logical pixels 20.5 to 40.5
@@ -81,18 +78,13 @@ private slots:
             VectorCanvas(painter, QRectF(0, 0, 2775, 2775)).fillPath(square, rgb(255, 0, 0));
         }
         for (const QImage& image : {box->Image(), page}) {
-            QRect ink;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (!isWhite(image.pixel(x, y))) ink |= QRect(x, y, 1, 1);
             const bool dpr2 = image.devicePixelRatio() == 2;
-            QCOMPARE(ink, dpr2 ? QRect(41, 41, 40, 40) : QRect(20, 20, 21, 21));
+            QCOMPARE(inkBox(image), dpr2 ? QRect(41, 41, 40, 40) : QRect(20, 20, 21, 21));
             QCOMPARE(countPixels(image, isRed), dpr2 ? 40 * 40 : 19 * 19);
         }
     }
 
-    // Every entry of every list of both windows fits its edit field, less the pixel the label
-    // keeps on each side (two for typed text); a font name wider still ends in "…".
+    // Every entry of every list fits its edit field; a wider font name ends in "…".
     void listsShowTheirEntriesWhole() {
         WindowUnderTest w({"宋体", "楷体_GB2312"});
         w.click("Command7");
@@ -118,8 +110,7 @@ private slots:
         QCOMPARE(fonts->grab().toImage(), shown);
     }
 
-    // Qt's own texts are Chinese: message boxes' buttons and every text of the save dialog,
-    // whose one file type lists .bmp and .BMP files.
+    // Qt's own texts are Chinese: message boxes' buttons and every text of the save dialog.
     void qtTextsAreChinese() {
         QStringList shown;
         for (auto buttons : {Prompts::Buttons::Ok, Prompts::Buttons::YesNo}) {
@@ -149,12 +140,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             shown << files->model()->headerData(i, Qt::Horizontal).toString();
         // English words, but for mnemonics as in 是(&Y).
-        QStringList english;
-        for (const QString& item : shown) {
-            QString words = QString(item).remove(QRegularExpression("\\(&[A-Za-z]\\)"));
-            if (words.remove(u'&').contains(QRegularExpression("[A-Za-z]"))) english << item;
-        }
-        QCOMPARE(english, QStringList());
+        QCOMPARE(shown.filter(QRegularExpression("(?<!\\(&)[A-Za-z]")), QStringList());
     }
 };
 

@@ -12,8 +12,7 @@
 using namespace zige;
 using namespace zige::test;
 
-// `steps` + 1 pixels from (x, y) in steps of (dx, dy), of which a share from `min` to `max`
-// passes `test`.
+// `steps` + 1 pixels from (x, y) by (dx, dy), a share from `min` to `max` passing `test`.
 struct Run {
     int x, y, dx, dy, steps;
     double min = 1, max = 1;
@@ -28,8 +27,7 @@ class ViewsTest : public QObject {
     std::array<std::unique_ptr<RasterCanvas>, 4> canvases;
     const QString family = installedCjkFamily();
 
-    // Redraws the views with the grid box 2400 twips square at (10, 10), changed by `changes`
-    // such as "left=-500 width=0". Returns the values drawn.
+    // Redraws the views, the 2400-twip box at (10, 10) changed by e.g. "left=-500 width=0".
     ViewInputs refresh(const QString& character, const QString& changes = {}) {
         ViewInputs in{character, family, "120", "10", "10", "2400", "2400"};
         const QStringList names{"size", "left", "top", "width", "height"};
@@ -58,29 +56,24 @@ private slots:
         QTest::addColumn<QList<int>>("rows");  // none: as the columns
         QTest::addColumn<QList<Run>>("runs");
         // clang-format off
-        // The outline at 10 and 2410 twips is on pixels 1 and 161. Rice: dash-dot centre lines
-        // at 1210 twips (pixel 81) that start with a dash, and the diagonals.
+        // Rice: outline on pixels 1 and 161, dash-dot centre lines on 81, the diagonals.
         QTest::newRow("rice") << 0 << "" << QList{1, 81, 161} << QList<int>{} << QList<Run>{
             {81, 2, 0, 1, 158, .45, .8}, {2, 81, 1, 0, 158, .45, .8}, {2, 81, 0, 0, 0}, {81, 2, 0, 0, 0},
             {3, 3, 1, 1, 70, .4}, {3, 159, 1, -1, 70, .4}};
         // Nine squares: thirds at 810 and 1610 twips (pixels 54 and 107).
         QTest::newRow("nine squares") << 1 << "" << QList{1, 54, 107, 161} << QList<int>{}
             << QList<Run>{{54, 2, 0, 1, 158, .45}, {2, 107, 1, 0, 158, .45}};
-        // Eight trigrams: solid centre cross, inner square 730..1690 (49..113), corner cuts that
-        // start with a dash at (10, 730).
+        // Eight trigrams: solid centre cross, inner square 49..113, dashed corner cuts.
         QTest::newRow("eight trigrams") << 2 << "" << QList{1, 49, 81, 113, 161} << QList<int>{}
             << QList<Run>{{81, 1, 0, 1, 160}, {1, 81, 1, 0, 160}, {49, 49, 0, 1, 64, .45},
             {49, 113, 1, 0, 64, .45}, {49, 5, 0, 1, 35, 0, 0}, {1, 49, 0, 0, 0}, {49, 1, 0, 0, 0},
             {2, 48, 0, 0, 0}, {3, 47, 1, -1, 44, .4}};
-        // Quick grid (its pattern is checked on the grid sheet): heavy outline and centre cross
-        // two pixels wide (both found as lines; solid along one side each), light dash-dot
-        // thirds over the sides of a pale blue band.
+        // Quick grid: outline and cross two pixels wide, dash-dot thirds round a pale blue band.
         QTest::newRow("quick") << 3 << "" << QList{0, 1, 54, 80, 81, 107, 160, 161} << QList<int>{} << QList<Run>{
             {0, 2, 0, 1, 157}, {2, 160, 1, 0, 157}, {80, 2, 0, 1, 157}, {2, 81, 1, 0, 157}, {2, 54, 1, 0, 48, .45, .8},
             {54, 2, 0, 1, 77, .45}, {70, 40, 0, 0, 0, 1, 1, isPaleBlue}, {53, 40, 0, 0, 0, 1, 1, isWhite},
             {108, 40, 0, 0, 0, 1, 1, isWhite}};
-        // A box stretched to 3000 by 1500 twips: the far edge is clipped; the inner square at 910
-        // and 2110 across, 460 and 1060 down, its top-left cut 900 twips across and 450 down.
+        // A box stretched to 3000 by 1500 twips, its far edge clipped.
         QTest::newRow("eight trigrams stretched") << 2 << "width=3000 height=1500" << QList{1, 61, 101, 141}
             << QList{1, 31, 51, 71, 101} << QList<Run>{{61, 31, 0, 1, 40, .45}, {141, 31, 0, 1, 40, .45},
             {61, 31, 1, 0, 80, .45}, {3, 30, 2, -1, 25, .4}};
@@ -103,8 +96,7 @@ private slots:
         }
     }
 
-    // Printed at the grid box's corner like QPainter::drawText, in every view, large and small;
-    // the grid collapsed onto the last pixel so only the character is drawn.
+    // Printed at the grid box's corner like QPainter::drawText, in every view, large and small.
     void character() {
         if (family.isEmpty()) QSKIP("no CJK font installed");
         for (const double size : {120.0, 33.0}) {
@@ -124,15 +116,14 @@ private slots:
             for (int i = 0; i < 4; ++i)  // clear of the collapsed grid
                 QCOMPARE(image(i).convertToFormat(QImage::Format_RGB32).copy(0, 0, 180, 180),
                          expected.copy(0, 0, 180, 180));
-            // The quick view alone, as a listing draws it, prints the same pixels in place.
+            // The quick view drawn in place, as a listing does, alike.
             canvases[3]->Cls();
             RefreshQuickView(*canvases[3], inputs, Canvas::TextReuse::Once);
             QCOMPARE(image(3).copy(0, 0, 180, 180), expected.copy(0, 0, 180, 180));
         }
     }
 
-    // The quick view keeps its cleared grid between redraws: drawn again with the same box, or
-    // with another, it equals a view drawn afresh.
+    // The quick view redrawn, with its box or another, equals one drawn afresh.
     void quickViewRedrawn() {
         for (const QString changes : {"", "left=400 width=1800", "top=-300 height=900"}) {
             refresh(QString());
@@ -144,9 +135,7 @@ private slots:
         }
     }
 
-    // A bad text fails the redraw where it is first needed: the box before the first line, the
-    // height after the top edge, the size (also one no font takes) after the grid. Later views
-    // keep what they had.
+    // A bad text fails the redraw where it is first needed; later views keep what they had.
     void badValues_data() {
         QTest::addColumn<QString>("changes");
         QTest::addColumn<int>("red");  // in the first view; -1: the whole grid and no character

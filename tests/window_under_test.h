@@ -11,9 +11,7 @@
 
 namespace zige::test {
 
-// Runs `step` with its number (1, 2, ...) once in every pass over the event queue, so once in
-// every yield of a handler, yields nested inside `step` included: the next call is posted as
-// the current one starts, and Qt delivers it in the following pass. Returning false stops it.
+// Runs `step` with its number (1, 2, ...) in every pass over the event queue till it says false.
 class EachYield : public QObject {
 public:
     explicit EachYield(std::function<bool(int pass)> step) : step_(std::move(step)) { post(); }
@@ -37,8 +35,7 @@ T* childOf(const QObject* parent, const char* name) {
     return child;
 }
 
-// A started, shown main window with scripted prompts, its own font names and optionally its
-// own library file, held by a QPointer so a test can destroy it inside a handler's yield.
+// A shown main window with scripted prompts, font names and library; a test may destroy it.
 struct WindowUnderTest {
     explicit WindowUnderTest(const QStringList& fontNames = {QStringLiteral("宋体")},
                              const QString& libraryPath = {})
@@ -84,8 +81,7 @@ struct WindowUnderTest {
         return asked;
     }
 
-    // The listing: its button, the click on its box that stops it, and a run in which `user` acts
-    // at every yield.
+    // The listing's button, the click that stops it, and a run with `user` acting in its yields.
     QPushButton* list() const { return child<QPushButton>("Command1"); }
     void clickListingBox() const {
         QTest::mouseClick(child<QPlainTextEdit>("Text1")->viewport(), Qt::LeftButton);
@@ -99,8 +95,7 @@ struct WindowUnderTest {
     QPointer<MainWindow> window;
 };
 
-// A started, shown sheet window with scripted prompts, in settings that start empty, and a
-// folder of its own for the files it saves.
+// A shown sheet window with scripted prompts, empty settings and a folder for its files.
 struct SheetUnderTest {
     explicit SheetUnderTest(
         std::shared_ptr<ScriptedPrompts> scripted = std::make_shared<ScriptedPrompts>())
@@ -114,9 +109,15 @@ struct SheetUnderTest {
     }
     QAction* action(const char* name) const { return child<QAction>(name); }
     QImage image() const { return child<PictureBox>("Picture2")->Image(); }
+    QImage screen() const { return image().convertToFormat(QImage::Format_RGB32); }
     QString path(const QString& name) const { return folder.filePath(name); }
-    // Types into lists ("Combo5=8 Combo6=3"), then picks in the last one: the redraw reads every
-    // list afresh.
+    // Triggers the menu entry `output`, its save dialog answering `name`; the file's path.
+    QString exported(const char* output, const QString& name) const {
+        prompts->files = {path(name)};
+        action(output)->trigger();
+        return path(name);
+    }
+    // Types into lists ("Combo5=8 Combo6=3"), then picks in the last one.
     void typeAndPick(const QString& texts) const {
         QComboBox* list = nullptr;
         for (const QString& text : texts.split(u' ')) {

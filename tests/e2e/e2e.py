@@ -1,8 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""End to end in a real X server with a window manager: installs zige, starts it under Xvfb and
-openbox for each scenario in scenarios/ and drives it with xdotool, checking screenshots and
-saved files with independent readers.
-
+"""Each scenario in scenarios/ on the installed zige under Xvfb and openbox.
 Usage: e2e.py BUILD_DIR [--scale N] [--screenshots DIR]
 """
 import argparse
@@ -13,10 +10,8 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).parent))
 import harness  # noqa: E402
 
-tool = harness.missing_tool()
-if tool:
-    print(f"SKIP: {tool} is not installed")
-    sys.exit(77)
+if harness.missing_tool():
+    harness.skip(f"{harness.missing_tool()} is not installed")
 
 parser = argparse.ArgumentParser()
 parser.add_argument("build")

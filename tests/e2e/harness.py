@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A real X server with a window manager for the end-to-end scenarios: Xvfb, openbox, the
-installed program, and helpers to drive it with xdotool and read it back from screenshots."""
+"""Xvfb and openbox for the end-to-end scenarios, the installed program, and helpers to drive it
+with xdotool and read its screenshots."""
 import os
 import shutil
 import subprocess
@@ -32,6 +32,11 @@ def wait_for(what, probe, timeout=30):
     sys.exit(f"FAIL: timed out waiting for {what}")
 
 
+def skip(why):
+    print(f"SKIP: {why}")
+    sys.exit(77)
+
+
 def check(condition, what):
     if not condition:
         sys.exit(f"FAIL: {what}")
@@ -47,9 +52,7 @@ class Session:
         self.work = Path(tempfile.mkdtemp(prefix="zige-e2e-"))
         self.prefix = self.work / "prefix"
         run("cmake", "--install", build, "--prefix", str(self.prefix))
-        # Xvfb picks a free display itself and tells which, so parallel runs never share one.
-        # Without -noreset the server resets when its last client leaves, and a connection made
-        # meanwhile is refused.
+        # Xvfb picks a free display and tells which; -noreset keeps it up between clients.
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1300x24",
                                       "-nolisten", "tcp", "-noreset"], stderr=subprocess.DEVNULL, pass_fds=[write_end])
@@ -67,10 +70,8 @@ class Session:
                                    stderr=subprocess.DEVNULL)
         wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", env=self.env))
 
-    # ---- the program ----
     def start(self):
-        """Starts the installed program through its bin/ link from an unrelated folder (it must
-        still find hz.txt) and waits for the main window's first paint."""
+        """Starts the installed program from an unrelated folder; waits for the first paint."""
         self.log = open(self.work / "zige.log", "w")
         self.app = subprocess.Popen([str(self.prefix / "bin" / "zige")], env=self.env, cwd=str(self.work),
                                     stderr=self.log)
@@ -100,7 +101,6 @@ class Session:
                 process.wait()
         shutil.rmtree(self.work, ignore_errors=True)
 
-    # ---- windows ----
     def window(self, name):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env,
                              capture_output=True, text=True).stdout.split()
@@ -114,8 +114,7 @@ class Session:
                       int(value["Width"]), int(value["Height"]))
         if not frame:
             return x, y, w, h
-        # xwininfo's -frame applies only to picking a window by mouse; the window manager
-        # publishes the frame's extents (left, right, top, bottom) on the client window.
+        # The window manager publishes the frame's extents (left, right, top, bottom).
         extents = run("xprop", "-id", wid, "_NET_FRAME_EXTENTS", env=self.env).partition("=")[2]
         left, right, top, bottom = (int(v) for v in extents.split(",")) if extents else (0, 0, 0, 0)
         return x - left, y - top, w + left + right, h + top + bottom
@@ -147,8 +146,7 @@ class Session:
         return sheet
 
     def save_as(self, *files):
-        """Answers the save dialog, Qt's own titled 另存为 whatever the locale (LANG=C.UTF-8 here),
-        with the first of `files` and waits until all of them are written."""
+        """Answers the save dialog, titled 另存为 in any locale, and waits for all of `files`."""
         dialog = wait_for("the save dialog, titled 另存为", lambda: self.window("^另存为$"))
         time.sleep(1.0)
         self.focus(dialog)
@@ -158,7 +156,6 @@ class Session:
         wait_for(", ".join(f.name for f in files), lambda: all(f.exists() and f.stat().st_size > 0 for f in files))
         time.sleep(0.5)
 
-    # ---- input, in logical pixels of the window ----
     def focus(self, wid):
         run("xdotool", "windowactivate", "--sync", wid, env=self.env)
 
@@ -169,7 +166,6 @@ class Session:
     def key(self, *keys):
         run("xdotool", "key", "--clearmodifiers", *keys, env=self.env)
 
-    # ---- reading pixels ----
     def share(self, image, test, points):
         """The share of `points`, in logical pixels, whose colour passes `test`."""
         return sum(1 for x, y in points if test(image.getpixel((x * self.scale, y * self.scale)))) / len(points)

@@ -1,7 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The main window: its four views as drawn on screen, crisp at any scale; the position list has
-the focus when the window first appears and when the user comes back to it from the sheet window,
-not when a list's popup closes; 退出 ends it all."""
+"""The main window: its views crisp at any scale, where the focus goes, 退出 ending it all."""
 import time
 
 from harness import check, wait_for
@@ -19,12 +17,9 @@ def run(s):
     check(abs(dx) <= 2 and abs(dy) <= 2, f"the main window, frame included, is centred (off by {dx}, {dy})")
     screen = s.shot(s.main, "main-window")
 
-    # Rice grid view at (328, 112): dash-dot centre lines on pixel 81, one logical pixel wide
-    # (checked above the character, which covers the line further down).
+    # The rice view's dash-dot centre line above the character, one logical pixel wide.
     column = [(328 + 81, 112 + v) for v in range(2, 29)]
     check(s.share(screen, red, column) > 0.45, "red dash-dot vertical centre line of the rice grid")
-    # Crisp at any scale: every device pixel of the line's run is pure red or white, and the
-    # logical pixels on either side hold no red.
     run_pixels = [screen.getpixel(((328 + 81) * S + d, (112 + v) * S + e)) for v in range(2, 29)
                   for d in range(S) for e in range(S)]
     check(all(c in [(255, 0, 0), (255, 255, 255)] or dark(c) for c in run_pixels), "no blurred grid pixels")
@@ -46,7 +41,7 @@ def run(s):
         time.sleep(0.5)
         check(look(kept)[0] == before_kept, what)
 
-    # The focus starts on the position list: Shift+Tab reaches the zone list, and Down there redraws.
+    # The focus starts on the position list: Shift+Tab reaches the zone list.
     s.focus(s.main)
     s.key("shift+Tab")
     down_moves(RICE, POSITION, "picking zone 17 by keyboard redraws the views")
@@ -64,7 +59,6 @@ def run(s):
     s.focus(s.open_sheet())
     s.focus(s.main)
     down_moves(POSITION, FONT, "back from the sheet window, Down steps the position list")
-    # 退出 asks; Yes ends the program, sheet window and all, with status 0.
     s.click(s.main, 300, 20)
     s.focus(wait_for("the exit question", lambda: s.window("^提示$")))
     s.key("Return")

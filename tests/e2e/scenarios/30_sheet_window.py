@@ -1,6 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The grid sheet window: its sheet exported through the real menu and save dialog, then a
-copybook made through the real 字帖 dialog and saved as BMP files, read back by poppler and PIL."""
+"""The grid sheet window: exports through its menu and save dialog, a copybook as BMP files."""
 import subprocess
 import time
 
@@ -33,7 +32,6 @@ def run(s):
     export(s, sheet, 2, pdf)
     subprocess.run(["pdftoppm", "-r", "96", "-png", "-singlefile", str(pdf), str(s.work / "page")], check=True)
     page = Image.open(s.work / "page.png").convert("RGB")
-    # The first cell's band (x from 1102.5 + 661.5 / 3 twips, y from 992.25) and a margin.
     check(page.getpixel((90, 80)) == (255, 255, 192), "light yellow band in the first cell of the PDF")
     check(page.getpixel((30, 30)) == (255, 255, 255), "white margin")
 
@@ -48,8 +46,7 @@ def run(s):
           "crisp: white, light yellow and the pen colour only")
     check(rgb.getpixel((281, 250)) == (255, 255, 192), "light yellow band in the first cell at 300 dpi")
 
-    # Thirty characters pasted into the copybook dialog (typing Chinese through xdotool drops
-    # characters) fill 21 rows and 9 more: two BMP files.
+    # Thirty characters pasted (xdotool drops typed Chinese) fill two BMP files.
     s.focus(sheet)
     s.key("alt+c")
     time.sleep(0.5)

@@ -1,6 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""获取汉字 lists every code of zones 16 to 87 in the real window; the whole text, read back through
-the clipboard, is the 6768 characters in code order and "End"."""
+"""获取汉字 in the real window: the text, copied, is the 6768 characters in code order and End."""
 import subprocess
 
 from harness import check, run as command, wait_for
@@ -15,17 +14,14 @@ def run(s):
     s.key("Return")
     command("xdotool", "mousemove", "--window", s.main, str(600 * S), str(480 * S), env=s.env)  # off the button
     wait_for("the listing to start", lambda: button() != idle)
-    # The button shows its caption again and takes clicks once the listing has ended.
     wait_for("the end of the listing", lambda: button() == idle, timeout=240)
 
     s.click(s.main, 36, 300)  # into Text1: no listing runs, so nothing stops
     s.key("ctrl+a", "ctrl+c")
-    # The copy reaches the clipboard a moment later; until then it may hold an earlier text.
     clipboard = lambda: subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=s.env,
                                        capture_output=True).stdout.decode("utf-8")
     lines = wait_for("the listing on the clipboard", lambda: (lambda t: t.endswith("End") and t)(clipboard()))
     lines = lines.replace("\r\n", "\n").split("\n")
-    # GB18030 agrees with code page 936 on GB2312 and maps its five empty codes as the program does.
     expected = [bytes([z + 0xA0, p + 0xA0]).decode("gb18030") for z in range(16, 88) for p in range(1, 95)]
     wrong = [i for i, (got, want) in enumerate(zip(lines, expected + ["End"])) if got != want]
     check(len(lines) == 6769 and not wrong, f"6768 characters in code order, then End (first wrong: {wrong[:3]})")
